@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/DBConnection.h"
+
+#include <QString>
+
+#include <memory>
+
+// The program's shared state: the one database connection and the flags that several windows
+// read and set. One instance, owned by the program and handed to each window.
+class ModMain {
+public:
+    // The one connection, open from start-up to the end of the program.
+    DBConnection& db() const { return *m_db; }
+    bool hasDb() const { return m_db != nullptr; }
+    void setDb(std::unique_ptr<DBConnection> db) { m_db = std::move(db); }
+
+    bool StartingUp = false;
+    bool GridEventsEnabled = false;
+    bool TreeClickWritesSlot = false;
+    bool KeepSpecialID = false;
+    int CurrentSpecialID = 0;
+    bool CreateTTShowWelcome = false;
+    QString CreateTTViewBy;
+    bool AutoFillShowWelcome = false;
+
+    // One-step undo: the cell's own row as it was before the last write (1s when it had none).
+    int UndoClassID = 0;
+    int UndoRoomID = 0;
+    int UndoTutorID = 0;
+    int UndoSubjectID = 0;
+    int UndoSpecialID = 0;
+
+private:
+    std::unique_ptr<DBConnection> m_db;
+};
+
+// Sets a flag for the lifetime of the guard and restores its earlier value on every exit path.
+class FlagGuard {
+public:
+    FlagGuard(bool& flag, bool value) : m_flag(flag), m_saved(flag) { m_flag = value; }
+    ~FlagGuard() { m_flag = m_saved; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_saved;
+};

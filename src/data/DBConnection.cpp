@@ -1,0 +1,228 @@
+#include "DBConnection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QUrl>
+
+#include <atomic>
+
+namespace {
+
+constexpr int ApplicationId = 1347768919;
+constexpr int SchemaVersion = 1;
+
+const QStringList& requiredTables() {
+    static const QStringList tables = {
+        QStringLiteral("class"),   QStringLiteral("tutor"),
+        QStringLiteral("room"),    QStringLiteral("subject"),
+        QStringLiteral("subjectstaughtbytutor"), QStringLiteral("special"),
+        QStringLiteral("style"),   QStringLiteral("timetableview"),
+        QStringLiteral("xtitle"),  QStringLiteral("ytitle"),
+        QStringLiteral("slot")};
+    return tables;
+}
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("periwell-%1").arg(++counter);
+}
+
+Error sqlError(const QSqlError& error, const QString& sql) {
+    QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return Error{QStringLiteral("%1\n\nStatement: %2").arg(reason, sql.simplified())};
+}
+
+// Turns the engine's words for a failed open into a reason a user can act on.
+QString openFailureReason(const QString& engineText) {
+    const QString lower = engineText.toLower();
+    if (lower.contains(QLatin1String("not a database")) || lower.contains(QLatin1String("encrypted")))
+        return QStringLiteral("The file is not a database.");
+    if (lower.contains(QLatin1String("malformed")) || lower.contains(QLatin1String("corrupt")))
+        return QStringLiteral("The database is damaged (%1).").arg(engineText);
+    if (lower.contains(QLatin1String("locked")) || lower.contains(QLatin1String("busy")))
+        return QStringLiteral("The database is locked by another program.");
+    if (lower.contains(QLatin1String("readonly")) || lower.contains(QLatin1String("read-only")) ||
+        lower.contains(QLatin1String("unable to open")))
+        return QStringLiteral("The file cannot be written (%1).").arg(engineText);
+    return engineText;
+}
+
+Error openError(const QString& path, const QString& reason) {
+    return Error{QStringLiteral("Periwell cannot open its database file\n%1\n\n%2")
+                     .arg(QDir::toNativeSeparators(path), reason)};
+}
+
+} // namespace
+
+DBConnection::DBConnection(QString connectionName, QString path)
+    : m_connectionName(std::move(connectionName)), m_path(std::move(path)) {}
+
+DBConnection::~DBConnection() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+Result<std::unique_ptr<DBConnection>> DBConnection::open(const QString& path, Options options) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return openError(path, QStringLiteral("The file does not exist."));
+    if (!info.isFile())
+        return openError(path, QStringLiteral("It is not a file."));
+
+    const QString name = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // mode=rw: a missing file is an error, never a new empty database.
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           (options.readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(options.busyTimeoutMs)
+                                 .arg(options.readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY")
+                                                       : QString()));
+        if (!db.open()) {
+            const QString reason = openFailureReason(db.lastError().text());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            return openError(path, reason);
+        }
+    }
+    std::unique_ptr<DBConnection> connection(new DBConnection(name, info.absoluteFilePath()));
+    if (Result<void> checked = connection->verify(); !checked)
+        return openError(path, checked.error().message);
+    return connection;
+}
+
+Result<void> DBConnection::verify() const {
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery query(db);
+    auto engineFailure = [&query]() {
+        return Error{openFailureReason(query.lastError().databaseText().isEmpty()
+                                           ? query.lastError().text()
+                                           : query.lastError().databaseText())};
+    };
+
+    if (!query.exec(QStringLiteral("PRAGMA application_id")) || !query.next())
+        return engineFailure();
+    const int applicationId = query.value(0).toInt();
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return engineFailure();
+    const int version = query.value(0).toInt();
+    if (applicationId != ApplicationId || version != SchemaVersion)
+        return Error{QStringLiteral("The file is not a Periwell database.")};
+
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
+        return engineFailure();
+    if (query.value(0).toString() != QLatin1String("ok"))
+        return Error{QStringLiteral("The database is damaged (%1).").arg(query.value(0).toString())};
+
+    if (!query.exec(QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type = 'table'")))
+        return engineFailure();
+    QSet<QString> present;
+    while (query.next())
+        present.insert(query.value(0).toString());
+    for (const QString& table : requiredTables()) {
+        if (!present.contains(table))
+            return Error{QStringLiteral("The table %1 is missing: this is not a Periwell database.")
+                             .arg(table)};
+    }
+
+    // Take and give back a write lock, so a locked or read-only file is refused now rather
+    // than at the user's first edit. The rollback leaves the file as it was.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return engineFailure();
+    const bool writable = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+    const Error writeFailure = writable ? Error{} : engineFailure();
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (!writable)
+        return writeFailure;
+    return {};
+}
+
+Result<QSqlQuery> DBConnection::exec(const QString& sql, const QVariantList& values) const {
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return sqlError(query.lastError(), sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return sqlError(query.lastError(), sql);
+    return query;
+}
+
+Result<void> DBConnection::run(const QString& sql, const QVariantList& values) const {
+    Result<QSqlQuery> query = exec(sql, values);
+    if (!query)
+        return query.error();
+    return {};
+}
+
+Result<std::optional<QSqlRecord>> DBConnection::firstRow(const QString& sql,
+                                                         const QVariantList& values) const {
+    Result<QSqlQuery> query = exec(sql, values);
+    if (!query)
+        return query.error();
+    if (!query.value().next()) {
+        if (query.value().lastError().isValid())
+            return sqlError(query.value().lastError(), sql);
+        return std::optional<QSqlRecord>();
+    }
+    return std::optional<QSqlRecord>(query.value().record());
+}
+
+Result<int> DBConnection::insertRow(const QString& table, const QList<Field>& fields) const {
+    QStringList columns;
+    QStringList marks;
+    QVariantList values;
+    for (const auto& [column, value] : fields) {
+        columns << column;
+        marks << QStringLiteral("?");
+        values << value;
+    }
+    const QString sql = fields.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(table, columns.join(QStringLiteral(", ")),
+                                       marks.join(QStringLiteral(", ")));
+    Result<QSqlQuery> query = exec(sql, values);
+    if (!query)
+        return query.error();
+    return query.value().lastInsertId().toInt();
+}
+
+Result<void> DBConnection::begin() const {
+    return run(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Result<void> DBConnection::commit() const {
+    return run(QStringLiteral("COMMIT"));
+}
+
+void DBConnection::rollback() const {
+    QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
+}
+
+Transaction::Transaction(const DBConnection& db) : m_db(db), m_started(db.begin()) {
+    m_open = m_started.ok();
+}
+
+Transaction::~Transaction() {
+    if (m_open)
+        m_db.rollback();
+}
+
+Result<void> Transaction::commit() {
+    if (!m_open)
+        return m_started.ok() ? Error{QStringLiteral("The transaction is already closed.")}
+                              : m_started.error();
+    Result<void> committed = m_db.commit();
+    if (committed)
+        m_open = false;
+    return committed;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Result.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+// The one connection to db.mdb. Every statement binds its values; every failure comes back
+// as an Error naming the reason, never silently.
+class DBConnection {
+public:
+    struct Options {
+        int busyTimeoutMs = 3000;
+        bool readOnly = false; // tests open a file read-only to see the "not writable" case
+    };
+    using Field = std::pair<QString, QVariant>;
+
+    // Opens an existing Periwell database; never creates, changes or deletes the file.
+    static Result<std::unique_ptr<DBConnection>> open(const QString& path, Options options);
+    static Result<std::unique_ptr<DBConnection>> open(const QString& path) {
+        return open(path, Options{});
+    }
+    ~DBConnection();
+    DBConnection(const DBConnection&) = delete;
+    DBConnection& operator=(const DBConnection&) = delete;
+
+    const QString& path() const { return m_path; }
+
+    // Runs one statement; the query is positioned before its first row.
+    Result<QSqlQuery> exec(const QString& sql, const QVariantList& values = {}) const;
+    // Runs a statement that returns no rows.
+    Result<void> run(const QString& sql, const QVariantList& values = {}) const;
+    // The first row of a query, or nothing when it returns none.
+    Result<std::optional<QSqlRecord>> firstRow(const QString& sql,
+                                               const QVariantList& values = {}) const;
+    // Adds a row with the fields in the given order and returns its new id.
+    Result<int> insertRow(const QString& table, const QList<Field>& fields) const;
+
+    Result<void> begin() const;
+    Result<void> commit() const;
+    void rollback() const;
+
+private:
+    DBConnection(QString connectionName, QString path);
+    Result<void> verify() const;
+
+    QString m_connectionName;
+    QString m_path;
+};
+
+// A transaction that rolls back unless committed: a multi-step write lands whole or not at all.
+class Transaction {
+public:
+    explicit Transaction(const DBConnection& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    const Result<void>& started() const { return m_started; }
+    Result<void> commit();
+
+private:
+    const DBConnection& m_db;
+    Result<void> m_started;
+    bool m_open = false;
+};

@@ -1,0 +1,11 @@
+#include "ModalRunner.h"
+
+#include "Seams.h"
+
+#include <QDialog>
+
+int runModal(QDialog& dialog) {
+    if (seams().modal)
+        return seams().modal(dialog);
+    return dialog.exec();
+}

@@ -1,0 +1,6 @@
+#include "Seams.h"
+
+Seams& seams() {
+    static Seams instance;
+    return instance;
+}

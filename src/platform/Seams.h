@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class CommonDialog;
+class QDialog;
+struct MsgBoxCall;
+
+// The places where the program meets the desktop, each replaceable by a test. Production code
+// leaves every member unset and gets the real thing; nothing here ever blocks a test run.
+struct Seams {
+    std::function<int(const MsgBoxCall&)> msgBox;  // answers message boxes
+    std::function<int(QDialog&)> modal;            // runs modal dialogs and wizard pages
+    std::function<void(const QUrl&)> openUrl;      // opens a web address
+    std::function<double()> rnd;                   // the random source of Rnd()
+    CommonDialog* commonDialog = nullptr;          // file, colour, font, printer dialogs
+    QString settingsFolder;                        // where the settings files live
+    QString programFolder;                         // where db.mdb and the tips file live
+    QString executableName;                        // names the program's own settings
+};
+
+Seams& seams();
+
+// Restores every seam to the real desktop when it goes out of scope.
+class SeamsReset {
+public:
+    SeamsReset() = default;
+    ~SeamsReset() { seams() = Seams{}; }
+    SeamsReset(const SeamsReset&) = delete;
+    SeamsReset& operator=(const SeamsReset&) = delete;
+};

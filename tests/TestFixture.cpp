@@ -1,0 +1,57 @@
+#include "TestFixture.h"
+
+#include "SchemaScript.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <climits>
+
+int MsgBoxRecorder::respond(const MsgBoxCall& call) {
+    calls << call;
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return call.buttons == vb::vbOKOnly || call.buttons == vb::vbOKCancel ? vb::vbOK : vb::vbYes;
+}
+
+TestFixture::TestFixture() {
+    if (!m_dir.isValid())
+        qFatal("cannot make a temporary folder");
+    seams().programFolder = m_dir.path();
+    seams().settingsFolder = m_dir.filePath(QStringLiteral("settings"));
+    seams().executableName = QStringLiteral("periwell");
+    seams().msgBox = [this](const MsgBoxCall& call) { return boxes.respond(call); };
+    const QString error = makeDatabase(dbPath());
+    if (!error.isEmpty())
+        qFatal("cannot make the test database: %s", qPrintable(error));
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(dbPath());
+    if (!opened)
+        qFatal("cannot open the test database: %s", qPrintable(opened.error().message));
+    state.setDb(std::move(opened).value());
+}
+
+TestFixture::~TestFixture() = default;
+
+QString TestFixture::dbPath() const {
+    return m_dir.filePath(QStringLiteral("db.mdb"));
+}
+
+std::unique_ptr<DBConnection> TestFixture::openSecond(DBConnection::Options options) const {
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(dbPath(), options);
+    if (!opened)
+        qFatal("cannot open a second connection: %s", qPrintable(opened.error().message));
+    return std::move(opened).value();
+}
+
+QString TestFixture::makeDatabase(const QString& path) {
+    return SchemaScript::createDatabase(QStringLiteral(PERIWELL_DB_SQL), path);
+}
+
+int scalar(const DBConnection& db, const QString& sql, const QVariantList& values) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow(sql, values);
+    if (!row || !row.value()) {
+        qWarning("scalar query failed: %s", qPrintable(row ? sql : row.error().message));
+        return INT_MIN;
+    }
+    return row.value()->value(0).toInt();
+}

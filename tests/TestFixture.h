@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/ModMain.h"
+#include "data/DBConnection.h"
+#include "platform/MsgBox.h"
+#include "platform/Seams.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Records every message box and answers it from a script (OK, or Yes for questions, when the
+// script has run out).
+class MsgBoxRecorder {
+public:
+    QList<MsgBoxCall> calls;
+    QList<int> answers;
+
+    int respond(const MsgBoxCall& call);
+    const MsgBoxCall& last() const { return calls.constLast(); }
+};
+
+// A fresh database made from resources/db.sql in a temporary folder, which is also the
+// program folder and the settings folder; message boxes answered by the recorder.
+class TestFixture {
+public:
+    TestFixture();
+    ~TestFixture();
+
+    QString folder() const { return m_dir.path(); }
+    QString dbPath() const;
+    DBConnection& db() { return state.db(); }
+
+    // Opens another connection to the same file (to look at rows as stored).
+    std::unique_ptr<DBConnection> openSecond(DBConnection::Options options = {}) const;
+
+    // Makes a new database file from the script at `path`.
+    static QString makeDatabase(const QString& path);
+
+    MsgBoxRecorder boxes;
+    ModMain state;
+
+private:
+    SeamsReset m_reset;
+    QTemporaryDir m_dir;
+};
+
+// Reads one number from the database; INT_MIN (with a warning) on any error.
+int scalar(const DBConnection& db, const QString& sql, const QVariantList& values = {});

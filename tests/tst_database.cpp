@@ -1,0 +1,250 @@
+#include "TestFixture.h"
+
+#include "data/Geometry.h"
+#include "data/TimeText.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QString nameOf(const DBConnection& db, const QString& table, int id) {
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT Name FROM %1 WHERE ID = ?").arg(table), {id});
+    return row && row.value() ? row.value()->value(0).toString() : QStringLiteral("<missing>");
+}
+
+} // namespace
+
+class tst_database : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshFileHoldsSeedRows();
+    void columnDefaultsFillWhatWritersLeaveOut();
+    void idsAreNotReusedAndExceed16Bits();
+    void quotedAndAccentedTextRoundTrips_data();
+    void quotedAndAccentedTextRoundTrips();
+    void storedTimeIsFoundByEquality();
+    void badFilesAreRefusedAndLeftUntouched_data();
+    void badFilesAreRefusedAndLeftUntouched();
+    void lockedFileIsRefusedAfterBusyTimeout();
+    void readOnlyFileIsRefused();
+    void failedStatementIsAnError();
+    void transactionRollsBackUnlessCommitted();
+};
+
+void tst_database::freshFileHoldsSeedRows() {
+    TestFixture f;
+    for (const QString table : {"Class", "Tutor", "Room", "Subject"}) {
+        QCOMPARE(scalar(f.db(), QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)), 1);
+        QCOMPARE(nameOf(f.db(), table, 1), QString());
+    }
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Special"), 4);
+    QCOMPARE(nameOf(f.db(), "Special", 3), QStringLiteral("Lunch"));
+    QCOMPARE(nameOf(f.db(), "Special", 2), QStringLiteral("Unavailable"));
+    QCOMPARE(nameOf(f.db(), "Special", 4), QStringLiteral("Break"));
+    QVERIFY(scalar(f.db(), "SELECT COUNT(*) FROM Style") >= 2);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Style WHERE TitleFont = '' OR PeriodFontSize = ''"),
+             0);
+    for (const QString table : {"TimeTableView", "XTitle", "YTitle", "Slot", "SubjectsTaughtByTutor"})
+        QCOMPARE(scalar(f.db(), QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)), 0);
+}
+
+void tst_database::columnDefaultsFillWhatWritersLeaveOut() {
+    TestFixture f;
+    Result<int> view = f.db().insertRow("TimeTableView", {{"ViewBy", "Class"}, {"ClassID", 7}});
+    QVERIFY(view);
+    Result<std::optional<QSqlRecord>> row = f.db().firstRow(
+        "SELECT ClassID, RoomID, TutorID, SubjectID, FixedRowHeight, FixedColWidth, Name "
+        "FROM timetableview WHERE id = ?",
+        {view.value()});
+    QVERIFY(row && row.value());
+    const QSqlRecord& r = *row.value();
+    QCOMPARE(r.value("ClassID").toInt(), 7);
+    QCOMPARE(r.value("RoomID").toInt(), 1);
+    QCOMPARE(r.value("TutorID").toInt(), 1);
+    QCOMPARE(r.value("SubjectID").toInt(), 1);
+    QCOMPARE(r.value("FixedRowHeight").toInt(), Geometry::DefaultFixedRowHeight);
+    QCOMPARE(r.value("FixedColWidth").toInt(), Geometry::DefaultFixedColWidth);
+    QCOMPARE(r.value("Name").toString(), QString());
+
+    Result<int> column = f.db().insertRow(
+        "XTitle", {{"TimeTableViewID", view.value()}, {"StartTime", "09:00:00"}, {"Duration", 40}});
+    QVERIFY(column);
+    QCOMPARE(scalar(f.db(), "SELECT specialid FROM xtitle WHERE id = ?", {column.value()}), 1);
+    QCOMPARE(scalar(f.db(), "SELECT width FROM xtitle WHERE id = ?", {column.value()}),
+             Geometry::DefaultColWidth);
+    Result<int> day = f.db().insertRow("YTitle", {{"TimeTableViewID", view.value()}, {"DOW", "Mon"}});
+    QVERIFY(day);
+    QCOMPARE(scalar(f.db(), "SELECT height FROM ytitle WHERE id = ?", {day.value()}),
+             Geometry::DefaultRowHeight);
+    Result<int> slot = f.db().insertRow(
+        "Slot", {{"SubjectID", 1}, {"ClassID", 7}, {"TutorID", 1}, {"RoomID", 1}, {"StartTime", "09:00:00"},
+                 {"DOW", "Mon"}, {"Duration", 40}});
+    QVERIFY(slot);
+    QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM slot WHERE id = ?", {slot.value()}), 1);
+}
+
+void tst_database::idsAreNotReusedAndExceed16Bits() {
+    TestFixture f;
+    Result<int> first = f.db().insertRow("Tutor", {{"Name", "Ann"}});
+    QVERIFY(first);
+    QVERIFY(f.db().run("DELETE FROM Tutor WHERE ID = ?", {first.value()}));
+    Result<int> second = f.db().insertRow("Tutor", {{"Name", "Bob"}});
+    QVERIFY(second);
+    QVERIFY(second.value() > first.value());
+
+    QVERIFY(f.db().run("UPDATE sqlite_sequence SET seq = 40000 WHERE name = 'Tutor'"));
+    Result<int> large = f.db().insertRow("Tutor", {{"Name", "Cy"}});
+    QVERIFY(large);
+    QCOMPARE(large.value(), 40001);
+    QCOMPARE(nameOf(f.db(), "Tutor", 40001), QStringLiteral("Cy"));
+}
+
+void tst_database::quotedAndAccentedTextRoundTrips_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("apostrophe") << QStringLiteral("O'Brien");
+    QTest::newRow("abbreviation") << QStringLiteral("Int'l");
+    QTest::newRow("accent") << QStringLiteral("Zoë");
+    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE Slot; --");
+}
+
+void tst_database::quotedAndAccentedTextRoundTrips() {
+    QFETCH(QString, text);
+    TestFixture f;
+    Result<int> id = f.db().insertRow("Tutor", {{"Name", text}});
+    QVERIFY(id);
+    QCOMPARE(nameOf(f.db(), "Tutor", id.value()), text);
+    QCOMPARE(scalar(f.db(), "SELECT ID FROM Tutor WHERE Name = ?", {text}), id.value());
+    QCOMPARE(scalar(f.db(), "SELECT ID FROM Tutor WHERE Name = ?", {text.toLower()}), id.value());
+
+    QVERIFY(f.db().insertRow("YTitle", {{"TimeTableViewID", 1}, {"DOW", text}}));
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM YTitle WHERE DOW = ?", {text}), 1);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 0); // the table is still there
+}
+
+void tst_database::storedTimeIsFoundByEquality() {
+    TestFixture f;
+    const std::optional<QTime> typed = TimeText::parse(QStringLiteral("1:05 PM"));
+    QVERIFY(typed);
+    QVERIFY(f.db().insertRow("Slot", {{"StartTime", TimeText::canonical(*typed)}, {"DOW", "Mon"}}));
+    const std::optional<QTime> again = TimeText::parse(QStringLiteral("13:05"));
+    QVERIFY(again);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = ? AND DOW = ?",
+                    {TimeText::canonical(*again), "Mon"}),
+             1);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = ? AND DOW = ?",
+                    {TimeText::canonical(*again), "mon"}),
+             0);
+    Result<std::optional<QSqlRecord>> row = f.db().firstRow("SELECT StartTime FROM Slot");
+    QVERIFY(row && row.value());
+    QCOMPARE(TimeText::display12(*TimeText::parse(row.value()->value(0).toString())),
+             QStringLiteral("1:05 PM"));
+}
+
+void tst_database::badFilesAreRefusedAndLeftUntouched_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
+    QTest::newRow("text file") << QByteArray(2000, 'x') << QStringLiteral("not a database");
+    QTest::newRow("other database") << QByteArray("other") << QStringLiteral("not a Periwell database");
+    QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("damaged");
+}
+
+void tst_database::badFilesAreRefusedAndLeftUntouched() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db.mdb");
+    if (content == "other") {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec("CREATE TABLE notes (x)"));
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("other");
+    } else if (content == "damaged") {
+        QCOMPARE(TestFixture::makeDatabase(path), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.size() > 8192);
+        file.seek(4096); // the second page onwards: table trees
+        file.write(QByteArray(int(file.size() - 4096), '\xA5'));
+        file.close();
+    } else if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const QByteArray before = fileHash(path);
+
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
+    QVERIFY(!opened);
+    QVERIFY2(opened.error().message.contains(reason), qPrintable(opened.error().message));
+    QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(QFile::exists(path), !content.isEmpty());
+    QCOMPARE(fileHash(path), before);
+}
+
+void tst_database::lockedFileIsRefusedAfterBusyTimeout() {
+    TestFixture f;
+    QVERIFY(f.db().run("BEGIN EXCLUSIVE"));
+    Result<std::unique_ptr<DBConnection>> second =
+        DBConnection::open(f.dbPath(), DBConnection::Options{100, false});
+    f.db().rollback();
+    QVERIFY(!second);
+    QVERIFY2(second.error().message.contains("locked"), qPrintable(second.error().message));
+}
+
+void tst_database::readOnlyFileIsRefused() {
+    TestFixture f;
+    const QByteArray before = fileHash(f.dbPath());
+    Result<std::unique_ptr<DBConnection>> readOnly =
+        DBConnection::open(f.dbPath(), DBConnection::Options{100, true});
+    QVERIFY(!readOnly);
+    QVERIFY2(readOnly.error().message.contains("cannot be written"), qPrintable(readOnly.error().message));
+    QCOMPARE(fileHash(f.dbPath()), before);
+}
+
+void tst_database::failedStatementIsAnError() {
+    TestFixture f;
+    Result<void> bad = f.db().run("UPDATE NoSuchTable SET x = 1");
+    QVERIFY(!bad);
+    QVERIFY(bad.error().message.contains("NoSuchTable"));
+    Result<int> insert = f.db().insertRow("Tutor", {{"NoSuchColumn", 1}});
+    QVERIFY(!insert);
+    Result<std::optional<QSqlRecord>> read = f.db().firstRow("SELECT nothing FROM Tutor");
+    QVERIFY(!read);
+}
+
+void tst_database::transactionRollsBackUnlessCommitted() {
+    TestFixture f;
+    {
+        Transaction transaction(f.db());
+        QVERIFY(transaction.started());
+        QVERIFY(f.db().insertRow("Room", {{"Name", "R1"}}));
+    }
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Room"), 1);
+    {
+        Transaction transaction(f.db());
+        QVERIFY(f.db().insertRow("Room", {{"Name", "R2"}}));
+        QVERIFY(transaction.commit());
+    }
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Room"), 2);
+}
+
+QTEST_MAIN(tst_database)
+#include "tst_database.moc"
