@@ -1,0 +1,224 @@
+#include "TimetableContent.h"
+
+#include "TimeText.h"
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+
+// The Slot column that holds a timetable's owner, or empty for an unknown kind.
+QString ownerColumn(const QString& viewBy) {
+    if (viewBy == QLatin1String("Class"))
+        return QStringLiteral("ClassID");
+    if (viewBy == QLatin1String("Tutor"))
+        return QStringLiteral("TutorID");
+    if (viewBy == QLatin1String("Room"))
+        return QStringLiteral("RoomID");
+    return {};
+}
+
+TimetableLook lookFrom(const QSqlRecord& r) {
+    TimetableLook look;
+    look.titleFont = r.value("TitleFont").toString();
+    look.titleFontSize = r.value("TitleFontSize").toString();
+    look.titleForeground = r.value("TitleForeground").toString();
+    look.colHeadFont = r.value("ColHeadFont").toString();
+    look.colHeadFontSize = r.value("ColHeadFontSize").toString();
+    look.colHeadForeground = r.value("ColHeadForeground").toString();
+    look.rowHeadFont = r.value("RowHeadFont").toString();
+    look.rowHeadFontSize = r.value("RowHeadFontSize").toString();
+    look.rowHeadForeground = r.value("RowHeadForeground").toString();
+    look.periodFont = r.value("PeriodFont").toString();
+    look.periodFontSize = r.value("PeriodFontSize").toString();
+    look.periodForeground = r.value("PeriodForeground").toString();
+    look.unavailableBackground = r.value("UnavailableBackground").toString();
+    look.unavailableForeground = r.value("UnavailableForeground").toString();
+    look.fixedRowHeight = r.value("FixedRowHeight").toInt();
+    look.fixedColWidth = r.value("FixedColWidth").toInt();
+    return look;
+}
+
+Result<QList<PeriodColumn>> readColumns(const DBConnection& db, int timetableId) {
+    Result<QSqlQuery> query = db.exec(
+        QStringLiteral("SELECT XTitle.ID, XTitle.Width, XTitle.StartTime, XTitle.Duration, "
+                       "XTitle.SpecialID AS sID, Special.Name AS name FROM XTitle, Special "
+                       "WHERE XTitle.SpecialID = Special.ID AND XTitle.TimeTableViewID = ? "
+                       "ORDER BY XTitle.StartTime, XTitle.ID"),
+        {timetableId});
+    if (!query)
+        return query.error();
+    QList<PeriodColumn> columns;
+    QSqlQuery& q = query.value();
+    while (q.next()) {
+        PeriodColumn column;
+        column.id = q.value(0).toInt();
+        column.width = q.value(1).toInt();
+        column.start = TimeText::parse(q.value(2).toString()).value_or(QTime(0, 0));
+        column.duration = q.value(3).toInt();
+        column.specialId = q.value(4).toInt();
+        column.specialName = q.value(5).toString();
+        columns << column;
+    }
+    return columns;
+}
+
+Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
+    Result<QSqlQuery> query = db.exec(
+        QStringLiteral("SELECT ID, DOW, Height FROM YTitle WHERE TimeTableViewID = ? ORDER BY ID"),
+        {timetableId});
+    if (!query)
+        return query.error();
+    QList<DayRow> days;
+    QSqlQuery& q = query.value();
+    while (q.next())
+        days << DayRow{q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt()};
+    return days;
+}
+
+// All cellSlots of the owner in one statement; the cell of each is found by start time and day.
+Result<QHash<QString, CellSlot>> readCellSlots(const DBConnection& db, const QString& viewBy, int ownerId) {
+    QHash<QString, CellSlot> cellSlots;
+    const QString column = ownerColumn(viewBy);
+    if (column.isEmpty())
+        return cellSlots;
+    Result<QSqlQuery> query = db.exec(
+        QStringLiteral("SELECT Slot.ID, Slot.StartTime, Slot.DOW, Slot.SpecialID, "
+                       "Tutor.Name AS tutorname, Subject.Name AS subjectname, "
+                       "Room.Name AS roomname, Class.Name AS classname "
+                       "FROM Slot, Subject, Class, Tutor, Room "
+                       "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
+                       "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID AND Slot.%1 = ? "
+                       "ORDER BY Slot.ID")
+            .arg(column),
+        {ownerId});
+    if (!query)
+        return query.error();
+    QSqlQuery& q = query.value();
+    while (q.next()) {
+        const std::optional<QTime> start = TimeText::parse(q.value(1).toString());
+        if (!start)
+            continue;
+        const QString key = TimetableContent::cellKey(*start, q.value(2).toString());
+        if (cellSlots.contains(key))
+            continue;
+        cellSlots.insert(key, CellSlot{q.value(0).toInt(), q.value(3).toInt(), q.value(4).toString(),
+                                   q.value(5).toString(), q.value(6).toString(), q.value(7).toString()});
+    }
+    return cellSlots;
+}
+
+} // namespace
+
+QString TimetableContent::cellKey(QTime start, const QString& dow) {
+    return TimeText::canonical(start) + QLatin1Char('|') + dow;
+}
+
+const CellSlot* TimetableContent::slotAt(QTime start, const QString& dow) const {
+    const auto found = cellSlots.constFind(cellKey(start, dow));
+    return found == cellSlots.constEnd() ? nullptr : &found.value();
+}
+
+namespace TimetableStore {
+
+Result<QString> title(const DBConnection& db, const QString& viewBy, int classId, int tutorId,
+                      int roomId) {
+    QString table;
+    int ownerId = 0;
+    if (viewBy == QLatin1String("Class")) {
+        table = QStringLiteral("Class");
+        ownerId = classId;
+    } else if (viewBy == QLatin1String("Tutor")) {
+        table = QStringLiteral("Tutor");
+        ownerId = tutorId;
+    } else if (viewBy == QLatin1String("Room")) {
+        table = QStringLiteral("Room");
+        ownerId = roomId;
+    } else {
+        return QString();
+    }
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT Name FROM %1 WHERE ID = ?").arg(table), {ownerId});
+    if (!row)
+        return row.error();
+    if (!row.value())
+        return QString();
+    return table + QLatin1Char(' ') + row.value()->value(0).toString();
+}
+
+Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow(
+        QStringLiteral("SELECT ID, UnavailableBackground, UnavailableForeground, TitleFont, "
+                       "TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, "
+                       "ColHeadForeground, RowHeadFont, RowHeadFontSize, RowHeadForeground, "
+                       "PeriodFont, PeriodFontSize, PeriodForeground, FixedRowHeight, "
+                       "FixedColWidth, ViewBy, ClassID, RoomID, TutorID FROM TimeTableView "
+                       "WHERE ID = ?"),
+        {timetableId});
+    if (!row)
+        return row.error();
+    if (!row.value())
+        return std::optional<TimetableContent>();
+    const QSqlRecord& r = *row.value();
+
+    TimetableContent content;
+    content.id = timetableId;
+    content.viewBy = r.value("ViewBy").toString();
+    const int classId = r.value("ClassID").toInt();
+    const int tutorId = r.value("TutorID").toInt();
+    const int roomId = r.value("RoomID").toInt();
+    content.ownerId = content.viewBy == QLatin1String("Tutor")  ? tutorId
+                      : content.viewBy == QLatin1String("Room") ? roomId
+                                                                : classId;
+    content.look = lookFrom(r);
+
+    Result<QString> caption = title(db, content.viewBy, classId, tutorId, roomId);
+    if (!caption)
+        return caption.error();
+    content.title = caption.value();
+    Result<QList<PeriodColumn>> columns = readColumns(db, timetableId);
+    if (!columns)
+        return columns.error();
+    content.columns = columns.value();
+    Result<QList<DayRow>> days = readDays(db, timetableId);
+    if (!days)
+        return days.error();
+    content.days = days.value();
+    Result<QHash<QString, CellSlot>> cellSlots = readCellSlots(db, content.viewBy, content.ownerId);
+    if (!cellSlots)
+        return cellSlots.error();
+    content.cellSlots = cellSlots.value();
+    return std::optional<TimetableContent>(std::move(content));
+}
+
+Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry) {
+    Transaction transaction(db);
+    if (!transaction.started())
+        return transaction.started().error();
+    Result<void> header = db.run(
+        QStringLiteral("UPDATE TimeTableView SET FixedRowHeight = ?, FixedColWidth = ? WHERE ID = ?"),
+        {geometry.fixedRowHeight, geometry.fixedColWidth, timetableId});
+    if (!header)
+        return header;
+    for (const auto& [id, width] : geometry.columnWidths) {
+        if (Result<void> done = db.run(QStringLiteral("UPDATE XTitle SET Width = ? WHERE ID = ?"), {width, id}); !done)
+            return done;
+    }
+    for (const auto& [id, height] : geometry.rowHeights) {
+        if (Result<void> done = db.run(QStringLiteral("UPDATE YTitle SET Height = ? WHERE ID = ?"), {height, id}); !done)
+            return done;
+    }
+    return transaction.commit();
+}
+
+QString formatSlotText(const QString& tutor, const QString& subject, const QString& room,
+                       const QString& className, const QString& viewBy) {
+    if (viewBy == QLatin1String("Class"))
+        return tutor + LineBreak + subject + LineBreak + room;
+    if (viewBy == QLatin1String("Tutor"))
+        return className + LineBreak + subject + LineBreak + room;
+    if (viewBy == QLatin1String("Room"))
+        return tutor + LineBreak + subject + LineBreak + className;
+    return {};
+}
+
+} // namespace TimetableStore

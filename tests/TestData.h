@@ -1,0 +1,39 @@
+#pragma once
+
+#include "data/DBConnection.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Rows for tests, added straight into the tables; each call fails the test run on an error.
+namespace TestData {
+
+int addName(const DBConnection& db, const QString& table, const QString& name);
+
+struct Period {
+    QString start; // "09:00:00"
+    int minutes = 40;
+    int specialId = 1;
+};
+
+// A timetable with its days (in order) and periods; returns its TimeTableView id.
+int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId, const QStringList& days,
+                 const QList<Period>& periods);
+
+struct Slot {
+    QString start;
+    QString dow;
+    int classId = 1;
+    int tutorId = 1;
+    int roomId = 1;
+    int subjectId = 1;
+    int specialId = 1;
+};
+int addSlot(const DBConnection& db, const Slot& slot);
+
+// The ids of a timetable's periods (by start time) and days (in order).
+QList<int> columnIds(const DBConnection& db, int timetableId);
+QList<int> dayIds(const DBConnection& db, int timetableId);
+
+} // namespace TestData
