@@ -1,6 +1,7 @@
 #include "TestFixture.h"
 
 #include "SchemaScript.h"
+#include "app/frmMain.h"
 
 #include <QDir>
 #include <QTest>
@@ -31,6 +32,15 @@ TestFixture::TestFixture() {
 }
 
 TestFixture::~TestFixture() = default;
+
+frmMain& TestFixture::main() {
+    if (!m_main) {
+        m_main = std::make_unique<frmMain>(state);
+        if (Result<void> loaded = m_main->MDIForm_Load(); !loaded)
+            qFatal("the main window did not load: %s", qPrintable(loaded.error().message));
+    }
+    return *m_main;
+}
 
 QString TestFixture::dbPath() const {
     return m_dir.filePath(QStringLiteral("db.mdb"));

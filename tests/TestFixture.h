@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class frmMain;
+
 // Records every message box and answers it from a script (OK, or Yes for questions, when the
 // script has run out).
 class MsgBoxRecorder {
@@ -35,15 +37,22 @@ public:
     // Opens another connection to the same file (to look at rows as stored).
     std::unique_ptr<DBConnection> openSecond(DBConnection::Options options = {}) const;
 
+    // The main window, loaded on first use (splash, tip and first-run prompts left out).
+    frmMain& main();
+
     // Makes a new database file from the script at `path`.
     static QString makeDatabase(const QString& path);
-
-    MsgBoxRecorder boxes;
-    ModMain state;
 
 private:
     SeamsReset m_reset;
     QTemporaryDir m_dir;
+
+public:
+    ModMain state;
+    MsgBoxRecorder boxes;
+
+private:
+    std::unique_ptr<frmMain> m_main;
 };
 
 // Reads one number from the database; INT_MIN (with a warning) on any error.

@@ -89,7 +89,7 @@ void tst_timetablestore::readsColumnsDaysAndCells() {
     QCOMPARE(content.days[2].dow, QStringLiteral("Wk 1 Mon"));
     QCOMPARE(content.look.fixedColWidth, 1200);
 
-    const CellSlot* lesson = content.slotAt(QTime(9, 0), "Mon");
+    const DrawnSlot* lesson = content.slotAt(QTime(9, 0), "Mon");
     QVERIFY(lesson);
     QCOMPARE(lesson->tutor, QStringLiteral("Ann"));
     QCOMPARE(lesson->subject, QStringLiteral("Maths"));

@@ -1,7 +1,15 @@
 #pragma once
 
-class ModMain;
+#include "data/Result.h"
 
-// Starts the program: opens the database, shows the main window and runs until it closes.
-// Returns the program's exit status.
+#include <memory>
+
+class ModMain;
+class frmMain;
+
+// Runs the start-up until the user takes over: the splash, the main window's load, the
+// first-run prompts. Returns the main window, or the error that ends the program.
+Result<std::unique_ptr<frmMain>> StartUp(ModMain& state);
+
+// Starts the program and runs it until the main window closes; returns the exit status.
 int Main(ModMain& state);

@@ -76,8 +76,8 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
 }
 
 // All cellSlots of the owner in one statement; the cell of each is found by start time and day.
-Result<QHash<QString, CellSlot>> readCellSlots(const DBConnection& db, const QString& viewBy, int ownerId) {
-    QHash<QString, CellSlot> cellSlots;
+Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, const QString& viewBy, int ownerId) {
+    QHash<QString, DrawnSlot> cellSlots;
     const QString column = ownerColumn(viewBy);
     if (column.isEmpty())
         return cellSlots;
@@ -101,7 +101,7 @@ Result<QHash<QString, CellSlot>> readCellSlots(const DBConnection& db, const QSt
         const QString key = TimetableContent::cellKey(*start, q.value(2).toString());
         if (cellSlots.contains(key))
             continue;
-        cellSlots.insert(key, CellSlot{q.value(0).toInt(), q.value(3).toInt(), q.value(4).toString(),
+        cellSlots.insert(key, DrawnSlot{q.value(0).toInt(), q.value(3).toInt(), q.value(4).toString(),
                                    q.value(5).toString(), q.value(6).toString(), q.value(7).toString()});
     }
     return cellSlots;
@@ -113,7 +113,7 @@ QString TimetableContent::cellKey(QTime start, const QString& dow) {
     return TimeText::canonical(start) + QLatin1Char('|') + dow;
 }
 
-const CellSlot* TimetableContent::slotAt(QTime start, const QString& dow) const {
+const DrawnSlot* TimetableContent::slotAt(QTime start, const QString& dow) const {
     const auto found = cellSlots.constFind(cellKey(start, dow));
     return found == cellSlots.constEnd() ? nullptr : &found.value();
 }
@@ -183,7 +183,7 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     if (!days)
         return days.error();
     content.days = days.value();
-    Result<QHash<QString, CellSlot>> cellSlots = readCellSlots(db, content.viewBy, content.ownerId);
+    Result<QHash<QString, DrawnSlot>> cellSlots = readCellSlots(db, content.viewBy, content.ownerId);
     if (!cellSlots)
         return cellSlots.error();
     content.cellSlots = cellSlots.value();

@@ -38,7 +38,7 @@ struct DayRow {
 };
 
 // The slot drawn in one cell, with the names of what it holds.
-struct CellSlot {
+struct DrawnSlot {
     int id = 0;
     int specialId = 1;
     QString tutor, subject, room, className;
@@ -53,10 +53,10 @@ struct TimetableContent {
     TimetableLook look;
     QList<PeriodColumn> columns; // in start-time order; columns of an unknown kind left out
     QList<DayRow> days;          // in the order they were added
-    QHash<QString, CellSlot> cellSlots; // by cellKey(); the lowest slot id wins
+    QHash<QString, DrawnSlot> cellSlots; // by cellKey(); the lowest slot id wins
 
     static QString cellKey(QTime start, const QString& dow);
-    const CellSlot* slotAt(QTime start, const QString& dow) const;
+    const DrawnSlot* slotAt(QTime start, const QString& dow) const;
 };
 
 // The sizes of a timetable's grid, in twips, as the user left them.

@@ -1,0 +1,276 @@
+#include "TreeBars.h"
+
+#include "ErrorReport.h"
+#include "ModMain.h"
+#include "NameBox.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+struct ListText {
+    const char* table;
+    const char* title;
+    const char* caption;
+    const char* box;
+};
+
+constexpr std::array<ListText, TreeBars::Count> Lists = {{
+    {"Tutor", "Tutors", "Tutor name:", "txtTutorName"},
+    {"Subject", "Subjects", "Subject name:", "txtSubjectName"},
+    {"Room", "Rooms", "Room name:", "txtRoomName"},
+    {"Class", "Classes", "Class name:", "txtClassName"},
+}};
+
+constexpr int BusyRole = Qt::UserRole + 1;
+constexpr int KeyRole = Qt::UserRole;
+
+const QIcon& freeIcon() {
+    static const QIcon icon(QStringLiteral(":/icons/free.png"));
+    return icon;
+}
+
+const QIcon& busyIcon() {
+    static const QIcon icon(QStringLiteral(":/icons/busy.png"));
+    return icon;
+}
+
+// Reports the right button to the bar; the lists take no other part in it.
+class ListMouseFilter : public QObject {
+public:
+    ListMouseFilter(TreeBars& bars, QObject* parent) : QObject(parent), m_bars(bars) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton)
+                emit m_bars.listMenuRequested(mouse->globalPosition().toPoint());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TreeBars& m_bars;
+};
+
+} // namespace
+
+TreeBars::TreeBars(ModMain& state, QWidget* parent) : QWidget(parent), m_state(state) {
+    setObjectName(QStringLiteral("picLeftBar"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Midlight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(6);
+    for (int i = 0; i < Count; ++i) {
+        buildPanel(i);
+        layout->addWidget(m_panels[i].panel, 1);
+    }
+    setFixedWidth(200);
+}
+
+void TreeBars::buildPanel(int index) {
+    const ListText& text = Lists[index];
+    Panel& p = m_panels[index];
+    p.panel = new QWidget(this);
+    p.panel->setObjectName(QStringLiteral("picSep%1").arg(index));
+    auto* title = new QLabel(QString::fromLatin1(text.title), p.panel);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* caption = new QLabel(QString::fromLatin1(text.caption), p.panel);
+    caption->setObjectName(QStringLiteral("lblSlot%1").arg(index));
+    p.box = new NameBox(p.panel);
+    p.box->setObjectName(QString::fromLatin1(text.box));
+    caption->setBuddy(p.box);
+    p.tree = new QTreeWidget(p.panel);
+    p.tree->setObjectName(QStringLiteral("treeBar%1").arg(index));
+    p.tree->setHeaderHidden(true);
+    p.tree->setRootIsDecorated(false);
+    p.tree->setColumnCount(1);
+    p.tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    p.tree->viewport()->installEventFilter(new ListMouseFilter(*this, p.tree));
+
+    auto* layout = new QVBoxLayout(p.panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(title);
+    layout->addWidget(caption);
+    layout->addWidget(p.box);
+    layout->addWidget(p.tree, 1);
+
+    connect(p.tree, &QTreeWidget::itemClicked, this, [this, index] { treeBar_NodeClick(index); });
+    connect(p.box, &QLineEdit::textEdited, this, [this, index] { FindMatch(index); });
+    connect(p.box, &NameBox::keyPressed, this,
+            [this, index](int key, bool hadText) { nameBox_KeyDown(index, key, hadText); });
+    connect(p.box, &NameBox::enterPressed, this, [this, index] { emit enterPressed(index); });
+    connect(p.box, &NameBox::gotFocus, p.box, &QLineEdit::selectAll);
+    connect(p.box, &NameBox::lostFocus, this, [this, index] { nameBoxLeft(index); });
+}
+
+QString TreeBars::tableOf(int index) {
+    return QString::fromLatin1(Lists[index].table);
+}
+
+Result<void> TreeBars::PopulateTreeBars() {
+    for (int index = 0; index < Count; ++index) {
+        treeBar(index).clear();
+        QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
+        if (index == Subjects)
+            treeBar(index).setCurrentItem(blank);
+        Result<QSqlQuery> rows = m_state.db().exec(
+            QStringLiteral("SELECT ID, Name FROM %1 WHERE ID <> 1 ORDER BY Name, ID").arg(tableOf(index)));
+        if (!rows)
+            return rows.error();
+        while (rows.value().next())
+            AddTreeBarItem(index, rows.value().value(1).toString(), rows.value().value(0).toInt());
+    }
+    return {};
+}
+
+QTreeWidgetItem* TreeBars::AddTreeBarItem(int index, const QString& s, int id) {
+    auto* node = new QTreeWidgetItem(&treeBar(index), QStringList{s});
+    node->setData(0, KeyRole, QStringLiteral("K%1").arg(id));
+    node->setData(0, BusyRole, false);
+    node->setIcon(0, freeIcon());
+    return node;
+}
+
+int TreeBars::nodeId(const QTreeWidgetItem* node) {
+    return node ? node->data(0, KeyRole).toString().mid(1).toInt() : 1;
+}
+
+int TreeBars::selectedId(int index) const {
+    const QList<QTreeWidgetItem*> selected = treeBar(index).selectedItems();
+    return selected.isEmpty() ? 1 : nodeId(selected.first());
+}
+
+QString TreeBars::selectedName(int index) const {
+    const QList<QTreeWidgetItem*> selected = treeBar(index).selectedItems();
+    if (selected.isEmpty() || nodeId(selected.first()) == 1)
+        return {};
+    return selected.first()->text(0);
+}
+
+QTreeWidgetItem* TreeBars::FindTreeNodeByText(int index, const QString& text) const {
+    const QTreeWidget& tree = treeBar(index);
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        if (tree.topLevelItem(i)->text(0) == text)
+            return tree.topLevelItem(i);
+    }
+    return nullptr;
+}
+
+void TreeBars::SelectTreeBarNodeById(int index, int id) {
+    QTreeWidget& tree = treeBar(index);
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = tree.topLevelItem(i);
+        if (nodeId(node) == id) {
+            tree.setCurrentItem(node);
+            ClickMyTreeBar(index, node);
+            return;
+        }
+    }
+}
+
+void TreeBars::ClickMyTreeBar(int index, QTreeWidgetItem*) {
+    treeBar_NodeClick(index);
+}
+
+void TreeBars::treeBar_NodeClick(int index) {
+    if (!m_state.KeepSpecialID)
+        m_state.CurrentSpecialID = 1;
+    if (m_state.TreeClickWritesSlot)
+        emit writeRequested(index);
+    // The echo is not typing: it never runs the completion, so the box shows the clicked item.
+    nameBox(index).setText(selectedName(index));
+}
+
+void TreeBars::FindMatch(int index) {
+    if (!AutoCompleteOn)
+        return;
+    NameBox& box = nameBox(index);
+    if (box.text().isEmpty() || NameBoxDeleting) {
+        NameBoxDeleting = false;
+        return;
+    }
+    const QTreeWidget& tree = treeBar(index);
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* node = tree.topLevelItem(i);
+        if (!node->text(0).startsWith(box.text(), Qt::CaseInsensitive))
+            continue;
+        const int caret = box.cursorPosition();
+        const QString completed = nodeId(node) == 1 ? QString() : node->text(0);
+        {
+            FlagGuard quiet(AutoCompleteOn, false);
+            box.setText(completed);
+        }
+        if (completed.size() >= caret)
+            box.setSelection(caret, completed.size() - caret);
+        return;
+    }
+}
+
+void TreeBars::nameBox_KeyDown(int, int key, bool hadText) {
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        if (hadText)
+            NameBoxDeleting = true;
+        return;
+    }
+    NameBoxDeleting = false;
+}
+
+void TreeBars::nameBoxLeft(int index) {
+    NameBox& box = nameBox(index);
+    const QString text = box.text();
+    QTreeWidget& tree = treeBar(index);
+    QTreeWidgetItem* node = FindTreeNodeByText(index, text);
+    if (!text.isEmpty() && !node) {
+        Result<int> id = m_state.db().insertRow(tableOf(index), {{QStringLiteral("Name"), text}});
+        if (!id) {
+            reportError(QStringLiteral("The name \"%1\" could not be added.").arg(text), id.error(), this);
+            return;
+        }
+        QTreeWidgetItem* added = AddTreeBarItem(index, text, id.value());
+        tree.setCurrentItem(added);
+        ClickMyTreeBar(index, added);
+        return;
+    }
+    // Only a box that names another item than the selected one (or was emptied) changes the
+    // cell: clicking in and out again writes nothing.
+    const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+    const QTreeWidgetItem* current = selected.isEmpty() ? nullptr : selected.first();
+    const bool unchanged = text.isEmpty() ? nodeId(current) == 1 : current && current->text(0) == text;
+    if (!unchanged) {
+        if (node) {
+            tree.setCurrentItem(node);
+        } else {
+            tree.clearSelection();
+            tree.setCurrentItem(nullptr);
+        }
+        ClickMyTreeBar(index, node);
+    }
+    box.selectAll();
+}
+
+void TreeBars::setBusy(int index, const QSet<int>& busyIds) {
+    QTreeWidget& tree = treeBar(index);
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = tree.topLevelItem(i);
+        const bool busy = busyIds.contains(nodeId(node));
+        if (node->data(0, BusyRole).toBool() == busy)
+            continue;
+        node->setData(0, BusyRole, busy);
+        node->setIcon(0, busy ? busyIcon() : freeIcon());
+    }
+}
+
+bool TreeBars::isBusy(const QTreeWidgetItem* node) {
+    return node->data(0, BusyRole).toBool();
+}

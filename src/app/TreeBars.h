@@ -1,0 +1,80 @@
+#pragma once
+
+#include "data/Result.h"
+
+#include <QSet>
+#include <QWidget>
+
+#include <array>
+
+class ModMain;
+class NameBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The left bar's four lists (Tutors, Subjects, Rooms, Classes) with their name boxes. An item's
+// key is "K" and its row id; the first item of every list is "<Blank>" (id 1, none).
+// The list index is the same everywhere: 0 Tutors, 1 Subjects, 2 Rooms, 3 Classes.
+class TreeBars : public QWidget {
+    Q_OBJECT
+public:
+    enum Index { Tutors = 0, Subjects = 1, Rooms = 2, Classes = 3 };
+    static constexpr int Count = 4;
+
+    explicit TreeBars(ModMain& state, QWidget* parent = nullptr);
+
+    QTreeWidget& treeBar(int index) const { return *m_panels[index].tree; }
+    NameBox& nameBox(int index) const { return *m_panels[index].box; }
+    QWidget& picSep(int index) const { return *m_panels[index].panel; }
+    static QString tableOf(int index);
+
+    // Clears and refills the four lists from the database.
+    Result<void> PopulateTreeBars();
+    QTreeWidgetItem* AddTreeBarItem(int index, const QString& s, int id);
+
+    static int nodeId(const QTreeWidgetItem* node);
+    // The id of the list's selected item; 1 (none) when nothing is selected.
+    int selectedId(int index) const;
+    // The text of the selected item; "" when nothing or "<Blank>" is selected.
+    QString selectedName(int index) const;
+
+    // The first item whose text equals `text` exactly; null when none.
+    QTreeWidgetItem* FindTreeNodeByText(int index, const QString& text) const;
+    // Selects the first item with this id and runs its click handling; nothing when none has it.
+    void SelectTreeBarNodeById(int index, int id);
+    // Runs the click handling of an item (selected by the caller) as if the user clicked it.
+    void ClickMyTreeBar(int index, QTreeWidgetItem* node);
+
+    // Completes the box's text from its list.
+    void FindMatch(int index);
+    // The leave handling of a name box: selects (or adds) the item it names and writes it.
+    void nameBoxLeft(int index);
+
+    // Marks the given ids busy and every other item of the list free.
+    void setBusy(int index, const QSet<int>& busyIds);
+    static bool isBusy(const QTreeWidgetItem* node);
+
+    bool AutoCompleteOn = true;
+    bool NameBoxDeleting = false;
+
+signals:
+    // A click (the user's or the program's) that should write the current cell.
+    void writeRequested(int index);
+    // Enter in a name box.
+    void enterPressed(int index);
+    // The right button was released over a list.
+    void listMenuRequested(const QPoint& globalPosition);
+
+private:
+    struct Panel {
+        QWidget* panel = nullptr;
+        QTreeWidget* tree = nullptr;
+        NameBox* box = nullptr;
+    };
+    void buildPanel(int index);
+    void treeBar_NodeClick(int index);
+    void nameBox_KeyDown(int index, int key, bool hadText);
+
+    ModMain& m_state;
+    std::array<Panel, Count> m_panels;
+};

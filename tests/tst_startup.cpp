@@ -1,0 +1,169 @@
+#include "TestData.h"
+#include "TestFixture.h"
+
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "app/frmTableWindow.h"
+#include "platform/FlexGrid.h"
+#include "platform/SettingsStore.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QTest>
+
+using namespace TestData;
+
+namespace {
+
+// The splash runs for real: its 200 ms timer loads the main window.
+int runSplashForReal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void markFirstRunDone() {
+    SettingsStore::SaveSetting("Velmora", "Config", "FirstRun", "False");
+}
+
+} // namespace
+
+class tst_startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void emptyDatabaseStartsWithNoWindows();
+    void everyStoredTimetableIsReopenedAndDrawn();
+    void splashClosedByKeyStillLoadsTheMainWindow();
+    void databaseErrorInTheSplashEndsTheStart();
+    void firstRunPromptsOnce_data();
+    void firstRunPromptsOnce();
+};
+
+void tst_startup::emptyDatabaseStartsWithNoWindows() {
+    TestFixture f;
+    markFirstRunDone();
+    seams().modal = runSplashForReal;
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    QVERIFY(started);
+    frmMain& window = *started.value();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.AnyTimeTablesLoaded());
+    QVERIFY(!shared.StartingUp);
+    QVERIFY(shared.GridEventsEnabled);
+    QVERIFY(shared.TreeClickWritesSlot);
+    QVERIFY(!shared.KeepSpecialID);
+    QCOMPARE(shared.CreateTTViewBy, QStringLiteral("Class"));
+    QVERIFY(shared.CreateTTShowWelcome);
+    QVERIFY(shared.AutoFillShowWelcome);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane Periwell"));
+    QVERIFY(f.boxes.calls.isEmpty());
+}
+
+void tst_startup::everyStoredTimetableIsReopenedAndDrawn() {
+    TestFixture f;
+    markFirstRunDone();
+    const int a = addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
+    const int b = addTimetable(f.db(), "Tutor", addName(f.db(), "Tutor", "Ann"), {"Tue"}, {{"10:00:00"}});
+    const int c = addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Wed"}, {{"11:00:00"}});
+    seams().modal = runSplashForReal;
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    QVERIFY(started);
+    const QList<frmTableWindow*> windows = started.value()->timetableWindows();
+    QCOMPARE(windows.size(), 3);
+    QCOMPARE(windows[0]->Tag(), a);
+    QCOMPARE(windows[1]->Tag(), b);
+    QCOMPARE(windows[2]->Tag(), c);
+    QCOMPARE(windows[1]->windowTitle(), QStringLiteral("Tutor Ann"));
+    QCOMPARE(windows[2]->g().TextMatrix(1, 0), QStringLiteral("wed"));
+    for (frmTableWindow* window : windows)
+        QVERIFY(window->isVisible());
+}
+
+void tst_startup::splashClosedByKeyStillLoadsTheMainWindow() {
+    TestFixture f;
+    markFirstRunDone();
+    bool closedEarly = false;
+    seams().modal = [&closedEarly](QDialog& splash) {
+        splash.show();
+        QTest::keyClick(&splash, Qt::Key_Space);
+        closedEarly = !splash.isVisible();
+        return splash.result();
+    };
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    QVERIFY(closedEarly);
+    QVERIFY(started);
+    QVERIFY(started.value()->isLoaded());
+    QVERIFY(started.value()->isVisible());
+}
+
+void tst_startup::databaseErrorInTheSplashEndsTheStart() {
+    TestFixture f;
+    markFirstRunDone();
+    QVERIFY(QFile::remove(f.dbPath()));
+    QFile text(f.dbPath());
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(3000, 'x'));
+    text.close();
+    bool splashClosed = false;
+    seams().modal = [&splashClosed](QDialog& splash) {
+        const int result = splash.exec();
+        splashClosed = !splash.isVisible();
+        return result;
+    };
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    QVERIFY(splashClosed);
+    QVERIFY(!started);
+    QVERIFY(started.error().message.contains("not a database"));
+    QCOMPARE(QFile(f.dbPath()).size(), 3000);
+}
+
+void tst_startup::firstRunPromptsOnce_data() {
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<QStringList>("help");
+    QTest::newRow("yes: tutorial") << QList<int>{vb::vbYes} << 1 << QStringList{"context 3"};
+    QTest::newRow("no, then no") << QList<int>{vb::vbNo, vb::vbNo} << 2 << QStringList{};
+    QTest::newRow("cancel, then cancel") << QList<int>{vb::vbCancel, vb::vbCancel} << 2 << QStringList{};
+}
+
+void tst_startup::firstRunPromptsOnce() {
+    QFETCH(QList<int>, answers);
+    QFETCH(int, boxes);
+    QFETCH(QStringList, help);
+    TestFixture f;
+    QStringList helpCalls;
+    seams().help = [&helpCalls](const QString& command, int context) {
+        helpCalls << QStringLiteral("%1 %2").arg(command).arg(context);
+    };
+    seams().modal = [](QDialog& dialog) {
+        if (dialog.objectName() == QLatin1String("frmSplash"))
+            return 0;
+        return int(QDialog::Rejected); // any wizard page: cancelled
+    };
+    f.boxes.answers = answers;
+    ModMain shared;
+    QVERIFY(StartUp(shared));
+    QCOMPARE(f.boxes.calls.size(), boxes);
+    QCOMPARE(f.boxes.calls[0].text,
+             QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. "
+                            "You may find it useful to follow the getting started tutorial. Would you like "
+                            "to view it now?"));
+    QCOMPARE(f.boxes.calls[0].icon, int(vb::vbQuestion));
+    QCOMPARE(f.boxes.calls[0].buttons, int(vb::vbYesNoCancel));
+    if (boxes == 2)
+        QCOMPARE(f.boxes.calls[1].text, QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
+    QCOMPARE(helpCalls, help);
+    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("False"));
+
+    f.boxes.calls.clear();
+    ModMain again;
+    QVERIFY(StartUp(again));
+    QVERIFY(f.boxes.calls.isEmpty());
+}
+
+QTEST_MAIN(tst_startup)
+#include "tst_startup.moc"
