@@ -1,0 +1,146 @@
+#include "ClashCheck.h"
+
+#include "SlotIds.h"
+#include "TimeText.h"
+#include "ViewKind.h"
+
+#include <QSqlRecord>
+#include <QStringList>
+#include <QVariant>
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+
+// The wording users have always seen, spelling and trailing blanks included.
+QString paragraph(ViewKind resource, const QString& name) {
+    switch (resource) {
+    case ViewKind::Tutor:
+        return QStringLiteral("The Tutor ") + name +
+               QStringLiteral(" is scheduled elsewhere at this time and ") + LineBreak +
+               QStringLiteral("cannot be used here. To correct this problem select the Tutor's ") +
+               LineBreak + QStringLiteral("timetable and make them available. ") + LineBreak;
+    case ViewKind::Room:
+        return QStringLiteral("The Room ") + name +
+               QStringLiteral(" is scheduled elsewhere at this time and ") + LineBreak +
+               QStringLiteral("cannot be used here. To correct this problem select the Room's ") +
+               LineBreak + QStringLiteral("timetable and make it available.") + LineBreak;
+    case ViewKind::Class:
+        return QStringLiteral("The Class ") + name +
+               QStringLiteral(" is scheduled elsewhere at this time and ") + LineBreak +
+               QStringLiteral("cannot be used here. To correct this problem select the Class' ") +
+               LineBreak + QStringLiteral("timetable and make them available. ") + LineBreak;
+    }
+    return {};
+}
+
+// A row that holds only this resource, as an ordinary period, is its own empty placeholder
+// and does not keep it busy.
+bool isPlaceholderOf(ViewKind resource, const SlotIds& row) {
+    for (ViewKind other : otherResources(resource)) {
+        if (row.resource(other) != SlotIds::None)
+            return false;
+    }
+    return row.specialId == SlotIds::None;
+}
+
+struct ClashRow {
+    SlotIds ids;
+    QString className;
+    QString tutorName;
+    QString roomName;
+
+    QString name(ViewKind kind) const {
+        switch (kind) {
+        case ViewKind::Class:
+            return className;
+        case ViewKind::Tutor:
+            return tutorName;
+        case ViewKind::Room:
+            return roomName;
+        }
+        return {};
+    }
+};
+
+// The inner joins keep a slot that points at a missing list row out of the check.
+QString clashQuery(ViewKind owner, const QStringList& idTests) {
+    return QStringLiteral("SELECT Slot.ClassID, Slot.TutorID, Slot.RoomID, Slot.SpecialID, "
+                          "Class.Name, Tutor.Name, Room.Name "
+                          "FROM Slot "
+                          "JOIN Subject ON Subject.ID = Slot.SubjectID "
+                          "JOIN Class ON Class.ID = Slot.ClassID "
+                          "JOIN Tutor ON Tutor.ID = Slot.TutorID "
+                          "JOIN Room ON Room.ID = Slot.RoomID "
+                          "JOIN Special ON Special.ID = Slot.SpecialID "
+                          "WHERE Slot.StartTime = ? AND Slot.DOW = ? AND (%1) AND Slot.%2 <> ? "
+                          "ORDER BY Slot.ID")
+        .arg(idTests.join(QStringLiteral(" OR ")), ownerColumn(owner));
+}
+
+Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
+                                         const SlotIds& written, QTime startTime,
+                                         const QString& dow) {
+    QStringList idTests;
+    QVariantList values{TimeText::canonical(startTime), dow};
+    for (ViewKind resource : otherResources(owner)) {
+        if (written.resource(resource) == SlotIds::None)
+            continue;
+        // The unary + keeps the planner on the (StartTime, DOW) index: a busy resource can
+        // own thousands of rows, one start and day only a few.
+        idTests << QStringLiteral("+Slot.%1 = ?").arg(ownerColumn(resource));
+        values << written.resource(resource);
+    }
+    values << written.resource(owner);
+
+    Result<QSqlQuery> query = db.exec(clashQuery(owner, idTests), values);
+    if (!query)
+        return query.error();
+    QList<ClashRow> rows;
+    while (query.value().next()) {
+        const QSqlRecord r = query.value().record();
+        ClashRow row;
+        row.ids.classId = r.value(0).toInt();
+        row.ids.tutorId = r.value(1).toInt();
+        row.ids.roomId = r.value(2).toInt();
+        row.ids.specialId = r.value(3).toInt();
+        row.className = r.value(4).toString();
+        row.tutorName = r.value(5).toString();
+        row.roomName = r.value(6).toString();
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace
+
+Result<ClashCheck> CheckForClash(const DBConnection& db, const QString& viewBy, int roomId,
+                                 int tutorId, int classId, QTime startTime, const QString& dow) {
+    const std::optional<ViewKind> owner = viewKindFromText(viewBy);
+    if (!owner)
+        return ClashCheck{};
+    SlotIds written;
+    written.classId = classId;
+    written.tutorId = tutorId;
+    written.roomId = roomId;
+    const auto pair = otherResources(*owner);
+    if (written.resource(pair[0]) == SlotIds::None && written.resource(pair[1]) == SlotIds::None)
+        return ClashCheck{};
+
+    Result<QList<ClashRow>> rows = readRowsCarrying(db, *owner, written, startTime, dow);
+    if (!rows)
+        return rows.error();
+    QString paragraphs;
+    for (const ClashRow& row : rows.value()) {
+        for (ViewKind resource : pair) {
+            const int id = written.resource(resource);
+            if (id != SlotIds::None && row.ids.resource(resource) == id &&
+                !isPlaceholderOf(resource, row.ids))
+                paragraphs += paragraph(resource, row.name(resource));
+        }
+    }
+    if (paragraphs.isEmpty())
+        return ClashCheck{};
+    return ClashCheck{true,
+                      QStringLiteral("A clash has occured.") + LineBreak + LineBreak + paragraphs};
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ClashCheck.h"
+#include "DBConnection.h"
+#include "Result.h"
+#include "SlotIds.h"
+#include "SlotKey.h"
+#include "SlotUndo.h"
+#include "SlotWriteOutcome.h"
+
+// Writes one cell: refuses a clash, else updates the cell's own row, takes over a free row of
+// another timetable, or adds a row. Each write and each undo is one transaction, so a failure
+// leaves nothing half-written and comes back as an Error.
+class SlotWriter {
+public:
+    explicit SlotWriter(const DBConnection& db) : m_db(db) {}
+
+    // `chosen` holds the subject and other resources picked for the cell and the special id;
+    // its owner column is ignored (the key's owner is written).
+    Result<SlotWriteOutcome> write(const SlotKey& cell, const SlotIds& chosen) const;
+
+    // Puts the record's row back as it was, through the same clash check (on a clash nothing
+    // is written and the clash is returned).
+    Result<ClashCheck> undo(const SlotUndo& record) const;
+
+private:
+    Result<ClashCheck> checkClash(const SlotKey& cell, const SlotIds& ids) const;
+    Result<void> updateRow(int rowId, const SlotIds& ids) const;
+    Result<int> addRow(const SlotKey& cell, const SlotIds& ids) const;
+
+    const DBConnection& m_db;
+};

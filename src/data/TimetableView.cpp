@@ -1,0 +1,34 @@
+#include "TimetableView.h"
+
+#include <QSqlRecord>
+#include <QVariant>
+
+int TimetableView::ownerId() const {
+    const std::optional<ViewKind> owner = kind();
+    if (!owner)
+        return 1;
+    switch (*owner) {
+    case ViewKind::Class:
+        return classId;
+    case ViewKind::Tutor:
+        return tutorId;
+    case ViewKind::Room:
+        return roomId;
+    }
+    return 1;
+}
+
+Result<std::optional<TimetableView>> TimetableView::read(const DBConnection& db, int id) {
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT ID, ViewBy, ClassID, RoomID, TutorID, SubjectID "
+                                   "FROM TimeTableView WHERE ID = ?"),
+                    {id});
+    if (!row)
+        return row.error();
+    if (!row.value())
+        return std::optional<TimetableView>();
+    const QSqlRecord& r = *row.value();
+    return std::optional<TimetableView>(TimetableView{r.value(0).toInt(), r.value(1).toString(),
+                                                      r.value(2).toInt(), r.value(3).toInt(),
+                                                      r.value(4).toInt(), r.value(5).toInt()});
+}
