@@ -1,21 +1,12 @@
 #include "TimetableContent.h"
 
 #include "TimeText.h"
+#include "TimetableView.h"
+#include "ViewKind.h"
 
 namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
-
-// The Slot column that holds a timetable's owner, or empty for an unknown kind.
-QString ownerColumn(const QString& viewBy) {
-    if (viewBy == QLatin1String("Class"))
-        return QStringLiteral("ClassID");
-    if (viewBy == QLatin1String("Tutor"))
-        return QStringLiteral("TutorID");
-    if (viewBy == QLatin1String("Room"))
-        return QStringLiteral("RoomID");
-    return {};
-}
 
 TimetableLook lookFrom(const QSqlRecord& r) {
     TimetableLook look;
@@ -78,9 +69,10 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
 // All cellSlots of the owner in one statement; the cell of each is found by start time and day.
 Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, const QString& viewBy, int ownerId) {
     QHash<QString, DrawnSlot> cellSlots;
-    const QString column = ownerColumn(viewBy);
-    if (column.isEmpty())
+    const std::optional<ViewKind> kind = viewKindFromText(viewBy);
+    if (!kind)
         return cellSlots;
+    const QString column = ownerColumn(*kind);
     Result<QSqlQuery> query = db.exec(
         QStringLiteral("SELECT Slot.ID, Slot.StartTime, Slot.DOW, Slot.SpecialID, "
                        "Tutor.Name AS tutorname, Subject.Name AS subjectname, "
@@ -122,20 +114,11 @@ namespace TimetableStore {
 
 Result<QString> title(const DBConnection& db, const QString& viewBy, int classId, int tutorId,
                       int roomId) {
-    QString table;
-    int ownerId = 0;
-    if (viewBy == QLatin1String("Class")) {
-        table = QStringLiteral("Class");
-        ownerId = classId;
-    } else if (viewBy == QLatin1String("Tutor")) {
-        table = QStringLiteral("Tutor");
-        ownerId = tutorId;
-    } else if (viewBy == QLatin1String("Room")) {
-        table = QStringLiteral("Room");
-        ownerId = roomId;
-    } else {
+    const std::optional<ViewKind> kind = viewKindFromText(viewBy);
+    if (!kind)
         return QString();
-    }
+    const QString table = viewKindText(*kind);
+    const int ownerId = TimetableView{0, viewBy, classId, roomId, tutorId}.ownerId();
     Result<std::optional<QSqlRecord>> row =
         db.firstRow(QStringLiteral("SELECT Name FROM %1 WHERE ID = ?").arg(table), {ownerId});
     if (!row)
@@ -166,9 +149,7 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     const int classId = r.value("ClassID").toInt();
     const int tutorId = r.value("TutorID").toInt();
     const int roomId = r.value("RoomID").toInt();
-    content.ownerId = content.viewBy == QLatin1String("Tutor")  ? tutorId
-                      : content.viewBy == QLatin1String("Room") ? roomId
-                                                                : classId;
+    content.ownerId = TimetableView{timetableId, content.viewBy, classId, roomId, tutorId}.ownerId();
     content.look = lookFrom(r);
 
     Result<QString> caption = title(db, content.viewBy, classId, tutorId, roomId);
