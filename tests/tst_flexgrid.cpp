@@ -33,8 +33,7 @@ QPoint insideCell(const FlexGrid& grid, int row, int col) {
 
 void sendMouse(FlexGrid& grid, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(grid.viewport(), &event);
 }
 
@@ -73,6 +72,8 @@ private slots:
     void draggingHeaderLinesResizes();
     void focusFromPopupsIsNotReported_data();
     void focusFromPopupsIsNotReported();
+    void highLightShowsTheSelection_data();
+    void highLightShowsTheSelection();
     void redrawOffPaintsNothingThenOnce();
     void paintAllDrawsEveryCellWithoutMarks();
 };
@@ -281,8 +282,8 @@ void tst_flexgrid::keysMoveTheCurrentCell_data() {
     QTest::newRow("end") << int(Qt::Key_End) << none << 2 << 8 << 2 << 8;
     QTest::newRow("ctrl home") << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::ControlModifier)
                                << 1 << 1 << 1 << 1;
-    QTest::newRow("ctrl end") << int(Qt::Key_End) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                              << 5 << 8 << 5 << 8;
+    QTest::newRow("ctrl end") << int(Qt::Key_End) << Qt::KeyboardModifiers(Qt::ControlModifier) << 5
+                              << 8 << 5 << 8;
     QTest::newRow("page down stops at the last row")
         << int(Qt::Key_PageDown) << none << 5 << 3 << 5 << 3;
     QTest::newRow("page up stops at the first body row")
@@ -315,10 +316,9 @@ void tst_flexgrid::keyDownComesFirstAndOtherKeysOnlyRaiseIt() {
     FlexGrid grid;
     shape(grid, 4, 4);
     QStringList events;
-    connect(&grid, &FlexGrid::KeyDown,
-            [&](int key, Qt::KeyboardModifiers, const QString& text) {
-                events << QString("KeyDown %1 %2").arg(key).arg(text);
-            });
+    connect(&grid, &FlexGrid::KeyDown, [&](int key, Qt::KeyboardModifiers, const QString& text) {
+        events << QString("KeyDown %1 %2").arg(key).arg(text);
+    });
     connect(&grid, &FlexGrid::EnterCell, [&] { events << "EnterCell"; });
     QTest::keyClick(&grid, Qt::Key_Down);
     QTest::keyClick(&grid, Qt::Key_M);
@@ -466,6 +466,37 @@ void tst_flexgrid::focusFromPopupsIsNotReported() {
     QApplication::sendEvent(&grid, &out);
     QCOMPARE(got.count(), reported);
     QCOMPARE(lost.count(), reported);
+}
+
+void tst_flexgrid::highLightShowsTheSelection_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("never") << int(flexHighlightNever) << true << false;
+    QTest::newRow("always") << int(flexHighlightAlways) << false << true;
+    QTest::newRow("with focus, focused") << int(flexHighlightWithFocus) << true << true;
+    QTest::newRow("with focus, unfocused") << int(flexHighlightWithFocus) << false << false;
+}
+
+void tst_flexgrid::highLightShowsTheSelection() {
+    QFETCH(int, mode);
+    QFETCH(bool, focused);
+    QFETCH(bool, shown);
+    FlexGrid grid;
+    shape(grid, 4, 4);
+    if (focused) {
+        grid.setFocus();
+        QTRY_VERIFY(grid.hasFocus());
+    } else {
+        grid.clearFocus();
+    }
+    grid.setHighLight(mode);
+    grid.setRowSel(2);
+    const QImage image = grid.viewport()->grab().toImage();
+    const QPoint selected = insideCell(grid, 2, 1) + QPoint(20, 20);
+    const QPoint current = insideCell(grid, 1, 1) + QPoint(20, 20);
+    QCOMPARE(image.pixelColor(selected) == grid.BackColorSel(), shown);
+    QCOMPARE(image.pixelColor(current), grid.BackColor()); // the current cell stays plain
 }
 
 void tst_flexgrid::redrawOffPaintsNothingThenOnce() {

@@ -15,4 +15,8 @@ enum FlexAlignment : int {
 };
 
 // How the grid shows the selected block: never, always, or only while it has the focus.
-enum FlexHighLight : int { flexHighlightNever = 0, flexHighlightAlways = 1, flexHighlightWithFocus = 2 };
+enum FlexHighLight : int {
+    flexHighlightNever = 0,
+    flexHighlightAlways = 1,
+    flexHighlightWithFocus = 2
+};

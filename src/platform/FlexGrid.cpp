@@ -534,12 +534,24 @@ std::optional<FlexGrid::Cell> FlexGrid::navigationTarget(int key,
     int row = extend ? m_data->rowSel() : m_data->row();
     int col = extend ? m_data->colSel() : m_data->col();
     switch (key) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    case Qt::Key_PageUp: row -= bodyRowsShown(); break;
-    case Qt::Key_PageDown: row += bodyRowsShown(); break;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Left:
+        --col;
+        break;
+    case Qt::Key_Right:
+        ++col;
+        break;
+    case Qt::Key_PageUp:
+        row -= bodyRowsShown();
+        break;
+    case Qt::Key_PageDown:
+        row += bodyRowsShown();
+        break;
     case Qt::Key_Home:
         col = 1;
         row = control ? 1 : row;
@@ -548,7 +560,8 @@ std::optional<FlexGrid::Cell> FlexGrid::navigationTarget(int key,
         col = lastCol;
         row = control ? lastRow : row;
         break;
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
     if (lastRow < 1 || lastCol < 1) {
         return Cell{m_data->row(), m_data->col()}; // no body cells to move to
@@ -612,9 +625,15 @@ FlexGrid::Drag FlexGrid::resizeDragAt(QPoint position, int* index) const {
 void FlexGrid::showResizeCursor(QPoint position) {
     int index = -1;
     switch (resizeDragAt(position, &index)) {
-    case Drag::ColumnSize: viewport()->setCursor(Qt::SplitHCursor); break;
-    case Drag::RowSize: viewport()->setCursor(Qt::SplitVCursor); break;
-    default: viewport()->unsetCursor(); break;
+    case Drag::ColumnSize:
+        viewport()->setCursor(Qt::SplitHCursor);
+        break;
+    case Drag::RowSize:
+        viewport()->setCursor(Qt::SplitVCursor);
+        break;
+    default:
+        viewport()->unsetCursor();
+        break;
     }
 }
 
@@ -648,12 +667,12 @@ void FlexGrid::startDrag(QPoint position) {
 void FlexGrid::continueDrag(QPoint position) {
     switch (m_drag) {
     case Drag::ColumnSize:
-        setColWidth(m_resizeIndex, Twips::fromPixels(std::max(MinimumDragPixels,
-                                                              position.x() - m_resizeStart)));
+        setColWidth(m_resizeIndex,
+                    Twips::fromPixels(std::max(MinimumDragPixels, position.x() - m_resizeStart)));
         break;
     case Drag::RowSize:
-        setRowHeight(m_resizeIndex, Twips::fromPixels(std::max(MinimumDragPixels,
-                                                               position.y() - m_resizeStart)));
+        setRowHeight(m_resizeIndex,
+                     Twips::fromPixels(std::max(MinimumDragPixels, position.y() - m_resizeStart)));
         break;
     case Drag::Cells:
         if (m_mouseRow >= 1 && m_mouseCol >= 1) {
@@ -671,7 +690,8 @@ void FlexGrid::continueDrag(QPoint position) {
             setRowSel(m_mouseRow);
         }
         break;
-    case Drag::None: break;
+    case Drag::None:
+        break;
     }
 }
 

@@ -29,14 +29,14 @@ public:
     void setRows(int rows); // at least 1; shrinking moves the current cell and selection in
     int Cols() const;
     void setCols(int cols);
-    int TopRow() const;     // first scrollable row shown
+    int TopRow() const; // first scrollable row shown
     bool setTopRow(int row);
-    int LeftCol() const;    // first scrollable column shown
+    int LeftCol() const; // first scrollable column shown
     bool setLeftCol(int col);
 
     // --- current cell and selection (out-of-range values are refused: false, no change) ---
     int Row() const;
-    bool setRow(int row);   // collapses the selection; EnterCell when the cell changes
+    bool setRow(int row); // collapses the selection; EnterCell when the cell changes
     int Col() const;
     bool setCol(int col);
     int RowSel() const;
@@ -47,7 +47,7 @@ public:
     // --- text and data ---
     QString TextMatrix(int row, int col) const; // CR LF is a line break
     void setTextMatrix(int row, int col, const QString& text);
-    QString Text() const;                       // of the current cell
+    QString Text() const; // of the current cell
     void setText(const QString& text);
     int RowData(int row) const;
     void setRowData(int row, int value);
@@ -67,7 +67,7 @@ public:
     void setCellForeColor(const QColor& color);
     QString CellFontName() const; // the grid's font name when unset
     void setCellFontName(const QString& name);
-    double CellFontSize() const;  // the grid's font size when unset
+    double CellFontSize() const; // the grid's font size when unset
     void setCellFontSize(double points);
     int CellAlignment() const;
     void setCellAlignment(int alignment);
@@ -169,6 +169,6 @@ private:
     int m_mouseCol = -1;
     Drag m_drag = Drag::None;
     int m_resizeIndex = -1;
-    int m_resizeStart = 0;      // pixel edge the resized column or row starts at
+    int m_resizeStart = 0;       // pixel edge the resized column or row starts at
     bool m_clickPending = false; // a left press that will raise Click on release
 };

@@ -11,14 +11,6 @@ bool validAlignment(int alignment) {
     return alignment >= flexAlignLeftTop && alignment <= flexAlignGeneral;
 }
 
-int defaultRowHeight(int row) {
-    return row == 0 ? Geometry::DefaultFixedRowHeight : Geometry::DefaultRowHeight;
-}
-
-int defaultColWidth(int col) {
-    return col == 0 ? Geometry::DefaultFixedColWidth : Geometry::DefaultColWidth;
-}
-
 } // namespace
 
 FlexGridData::FlexGridData() {
@@ -31,10 +23,10 @@ bool FlexGridData::setRows(int rows) {
     if (rows < 1) {
         return false;
     }
-    const int before = this->rows();
-    m_rowHeights.resize(rows);
-    for (int r = before; r < rows; ++r) {
-        m_rowHeights[r] = defaultRowHeight(r);
+    const bool fresh = m_rowHeights.empty();
+    m_rowHeights.resize(rows, Geometry::DefaultRowHeight);
+    if (fresh) {
+        m_rowHeights[0] = Geometry::DefaultFixedRowHeight;
     }
     m_rowData.resize(rows, 0);
     m_cells.resize(rows, std::vector<Cell>(cols()));
@@ -46,10 +38,10 @@ bool FlexGridData::setCols(int cols) {
     if (cols < 1) {
         return false;
     }
-    const int before = this->cols();
-    m_colWidths.resize(cols);
-    for (int c = before; c < cols; ++c) {
-        m_colWidths[c] = defaultColWidth(c);
+    const bool fresh = m_colWidths.empty();
+    m_colWidths.resize(cols, Geometry::DefaultColWidth);
+    if (fresh) {
+        m_colWidths[0] = Geometry::DefaultFixedColWidth;
     }
     m_colData.resize(cols, 0);
     m_colAlignments.resize(cols, flexAlignGeneral);

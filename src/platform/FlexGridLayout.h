@@ -39,7 +39,8 @@ public:
 
 private:
     static std::vector<Span> spans(int count, int first, int limit, double twipsPerPixel,
-                                   int (FlexGridData::*sizeOf)(int) const, const FlexGridData& data);
+                                   int (FlexGridData::*sizeOf)(int) const,
+                                   const FlexGridData& data);
     static const Span* find(const std::vector<Span>& spans, int index);
     static int indexAt(const std::vector<Span>& spans, int position);
 

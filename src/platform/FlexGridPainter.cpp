@@ -49,8 +49,8 @@ void FlexGridPainter::paint(QPainter& painter, const FlexGridLayout& layout, con
             if (col.size <= 0 || col.end() <= area.left() || col.start > area.right()) {
                 continue;
             }
-            paintCell(painter, row.index, col.index, QRect(col.start, row.start, col.size, row.size),
-                      marks);
+            paintCell(painter, row.index, col.index,
+                      QRect(col.start, row.start, col.size, row.size), marks);
         }
     }
 }
