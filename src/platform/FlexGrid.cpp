@@ -647,7 +647,7 @@ void FlexGrid::startDrag(QPoint position) {
         m_resizeStart = span->start;
         return;
     }
-    m_clickPending = true;
+    m_clickPending = m_mouseRow >= 0; // a press beside the cells raises no Click
     const int lastRow = m_data->rows() - 1;
     const int lastCol = m_data->cols() - 1;
     if (m_mouseRow >= 1 && m_mouseCol >= 1) {
