@@ -185,6 +185,7 @@ void tst_drawing::missingTimetableOpensNothing() {
 
 void tst_drawing::dropDownKeepsFirstItemPerTimetable() {
     TestFixture f;
+    f.main(); // started before the timetables exist: none is reopened
     const School s = makeSchool(f);
     const int other = addTimetable(f.db(), "Tutor", s.tutorId, {"Mon"}, {{"09:00:00"}});
     openDrawn(f, s.timetableId);

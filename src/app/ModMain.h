@@ -1,10 +1,12 @@
 #pragma once
 
 #include "data/DBConnection.h"
+#include "data/SlotUndo.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // The program's shared state: the one database connection and the flags that several windows
 // read and set. One instance, owned by the program and handed to each window.
@@ -24,12 +26,8 @@ public:
     QString CreateTTViewBy;
     bool AutoFillShowWelcome = false;
 
-    // One-step undo: the cell's own row as it was before the last write (1s when it had none).
-    int UndoClassID = 0;
-    int UndoRoomID = 0;
-    int UndoTutorID = 0;
-    int UndoSubjectID = 0;
-    int UndoSpecialID = 0;
+    // One-step undo: the row the last cell write touched, as it was before.
+    std::optional<SlotUndo> Undo;
 
 private:
     std::unique_ptr<DBConnection> m_db;

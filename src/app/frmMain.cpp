@@ -1,16 +1,25 @@
 #include "frmMain.h"
 
 #include "ErrorReport.h"
+#include "MainMenus.h"
 #include "ModMain.h"
+#include "NameBox.h"
+#include "TreeBars.h"
 #include "frmTableWindow.h"
+#include "data/CellLookup.h"
+#include "data/SlotWriter.h"
+#include "data/TimetableView.h"
 #include "data/TimeText.h"
 #include "data/NumberText.h"
 #include "data/TimetableContent.h"
 #include "platform/ColorNumber.h"
 #include "platform/FlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
 
+#include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,12 +39,27 @@ double fontSizeOr(const QString& text, double fallback) {
 frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quorvane Periwell"));
-    m_mdiArea = new QMdiArea(this);
+    m_menus = new MainMenus(*this);
+    auto* centre = new QWidget(this);
+    m_treeBars = new TreeBars(state, centre);
+    m_mdiArea = new QMdiArea(centre);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    setCentralWidget(m_mdiArea);
+    auto* layout = new QHBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_treeBars);
+    layout->addWidget(m_mdiArea, 1);
+    setCentralWidget(centre);
     m_viewTableMenu = new QMenu(this);
     m_viewTableMenu->setObjectName(QStringLiteral("mnuViewTableItems"));
     resize(1100, 750);
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
+    connect(m_treeBars, &TreeBars::writeRequested, this, &frmMain::UpdateSlot);
+    connect(m_treeBars, &TreeBars::enterPressed, this, &frmMain::nameBoxEnter);
+    connect(m_treeBars, &TreeBars::listMenuRequested, this,
+            [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
+    connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
 }
 
 Result<void> frmMain::MDIForm_Load() {
@@ -55,6 +79,10 @@ Result<void> frmMain::MDIForm_Load() {
             return db.error();
         m_state.setDb(std::move(db).value());
     }
+    if (Result<void> filled = m_treeBars->PopulateTreeBars(); !filled)
+        return filled;
+    m_treeBars->hide();
+    m_menus->setTimetableCommandsEnabled(false, false);
 
     Result<QSqlQuery> stored =
         m_state.db().exec(QStringLiteral("SELECT ID FROM TimeTableView ORDER BY Name, ID"));
@@ -71,6 +99,8 @@ Result<void> frmMain::MDIForm_Load() {
     for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::CreationOrder))
         sub->show();
     m_state.StartingUp = false;
+    if (frmTableWindow* active = activeTableWindow())
+        active->ClickMyGrid();
     return {};
 }
 
@@ -93,7 +123,7 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
         return nullptr;
     }
 
-    auto* window = new frmTableWindow(timetableId);
+    auto* window = new frmTableWindow(*this, timetableId);
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(title.value());
@@ -197,16 +227,16 @@ void frmMain::drawTimetable(frmTableWindow& f, const TimetableContent& content) 
     g.setWordWrap(true);
     for (int r = 1; r <= content.days.size(); ++r) {
         for (int c = 1; c <= content.columns.size(); ++c) {
-            const CellSlot* slot = content.slotAt(content.columns[c - 1].start, content.days[r - 1].dow);
-            if (!slot)
+            const DrawnSlot* drawn = content.slotAt(content.columns[c - 1].start, content.days[r - 1].dow);
+            if (!drawn)
                 continue;
             g.setRow(r);
             g.setCol(c);
-            if (slot->specialId >= 2 && slot->specialId <= 4) {
+            if (drawn->specialId >= 2 && drawn->specialId <= 4) {
                 g.setText(QString());
                 g.setCellBackColor(unavailableBack);
             } else {
-                g.setText(FormatSlotText(slot->tutor, slot->subject, slot->room, slot->className,
+                g.setText(FormatSlotText(drawn->tutor, drawn->subject, drawn->room, drawn->className,
                                          content.viewBy));
                 g.setCellBackColor(White);
             }
@@ -262,12 +292,170 @@ frmTableWindow* frmMain::activeTableWindow() const {
     return sub ? qobject_cast<frmTableWindow*>(sub->widget()) : nullptr;
 }
 
-QMdiSubWindow* frmMain::subWindowOf(const frmTableWindow& f) const {
-    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
-        if (sub->widget() == &f)
-            return sub;
+void frmMain::activateCurrentWindow() {
+    frmTableWindow* current = activeTableWindow();
+    if (!current || current == m_activated)
+        return;
+    m_activated = current;
+    current->Form_Activate();
+}
+
+void frmMain::tableWindowClosing(frmTableWindow& f) {
+    m_menus->item("mnuEditUndo")->setEnabled(false);
+    const bool othersRemain = timetableWindows().size() > 1;
+    // Another open window keeps the bar and its commands: the next activation refreshes them.
+    if (othersRemain && activeTableWindow() != &f)
+        return;
+    if (m_activated == &f)
+        m_activated = nullptr;
+    if (!othersRemain) {
+        m_treeBars->hide();
+        m_menus->setTimetableCommandsEnabled(false, false);
     }
-    return nullptr;
+}
+
+void frmMain::UpdateSlot(int) {
+    frmTableWindow* f = activeTableWindow();
+    if (!f)
+        return;
+    FlexGrid& g = f->g();
+    if (g.Row() < 1 || g.Col() < 1)
+        return;
+    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
+    if (!view) {
+        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+        return;
+    }
+    if (!view.value() || !view.value()->kind())
+        return;
+    Result<std::optional<SlotKey>> key =
+        CellLookup::keyForCell(m_state.db(), *view.value(), g.RowData(g.Row()), g.ColData(g.Col()));
+    if (!key) {
+        reportError(QStringLiteral("The period could not be read."), key.error(), this);
+        return;
+    }
+    if (!key.value())
+        return;
+
+    SlotIds chosen;
+    chosen.tutorId = m_treeBars->selectedId(TreeBars::Tutors);
+    chosen.subjectId = m_treeBars->selectedId(TreeBars::Subjects);
+    chosen.roomId = m_treeBars->selectedId(TreeBars::Rooms);
+    chosen.classId = m_treeBars->selectedId(TreeBars::Classes);
+    chosen.specialId = m_state.CurrentSpecialID;
+    Result<SlotWriteOutcome> outcome = SlotWriter(m_state.db()).write(*key.value(), chosen);
+    if (!outcome) {
+        reportError(QStringLiteral("The period could not be written."), outcome.error(), this);
+        f->ClickMyGrid();
+        return;
+    }
+    if (!outcome.value().wrote()) {
+        MsgBox(outcome.value().clash.message, vb::vbCritical, this);
+        f->ClickMyGrid();
+        return;
+    }
+    m_state.Undo = outcome.value().undo;
+    m_menus->item("mnuEditUndo")->setEnabled(true);
+    if (outcome.value().tookOver) {
+        const SlotIds& written = outcome.value().written;
+        FlagGuard selecting(m_state.TreeClickWritesSlot, false);
+        m_treeBars->SelectTreeBarNodeById(TreeBars::Tutors, written.tutorId);
+        m_treeBars->SelectTreeBarNodeById(TreeBars::Subjects, written.subjectId);
+        m_treeBars->SelectTreeBarNodeById(TreeBars::Rooms, written.roomId);
+        m_treeBars->SelectTreeBarNodeById(TreeBars::Classes, written.classId);
+    }
+    m_state.TreeClickWritesSlot = true;
+    DisplayCurrentSlot();
+}
+
+void frmMain::DisplayCurrentSlot() {
+    frmTableWindow* f = activeTableWindow();
+    if (!f)
+        return;
+    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
+    Result<std::optional<TimetableLook>> look = TimetableStore::readLook(m_state.db(), f->Tag());
+    if (!view || !look) {
+        reportError(QStringLiteral("The timetable could not be read."), !view ? view.error() : look.error(), this);
+        return;
+    }
+    if (!view.value() || !look.value())
+        return;
+    FlexGrid& g = f->g();
+    if (m_state.CurrentSpecialID == 1) {
+        g.setCellBackColor(White);
+        g.setCellForeColor(ColorNumber::fromText(look.value()->colHeadForeground, Qt::black));
+        g.setText(FormatSlotText(m_treeBars->selectedName(TreeBars::Tutors),
+                                 m_treeBars->selectedName(TreeBars::Subjects),
+                                 m_treeBars->selectedName(TreeBars::Rooms),
+                                 m_treeBars->selectedName(TreeBars::Classes), view.value()->viewBy));
+    } else {
+        g.setText(QString());
+        g.setCellBackColor(ColorNumber::fromText(look.value()->unavailableBackground, Qt::lightGray));
+        g.setCellForeColor(ColorNumber::fromText(look.value()->unavailableForeground, Qt::black));
+    }
+    f->ClickMyGrid();
+}
+
+void frmMain::mnuEditUndo_Click() {
+    frmTableWindow* f = activeTableWindow();
+    if (!f || !m_state.Undo)
+        return;
+    m_menus->item("mnuEditUndo")->setEnabled(false);
+    Result<ClashCheck> undone = SlotWriter(m_state.db()).undo(*m_state.Undo);
+    if (!undone) {
+        reportError(QStringLiteral("The last change could not be undone."), undone.error(), this);
+        return;
+    }
+    if (undone.value().clash) {
+        MsgBox(undone.value().message, vb::vbCritical, this);
+        return;
+    }
+    m_state.Undo.reset();
+    // The undone row may belong to another cell than the current one: redraw the whole grid.
+    RefreshTable(*f);
+    f->ClickMyGrid();
+}
+
+void frmMain::SelectNextCell(frmTableWindow& f) {
+    FlexGrid& g = f.g();
+    RedrawOff redrawOff(g);
+    if (g.Col() < g.Cols() - 1) {
+        g.setCol(g.Col() + 1);
+    } else if (g.Row() < g.Rows() - 1) {
+        g.setRow(g.Row() + 1);
+        g.setCol(1);
+    } else {
+        g.setCol(1);
+        g.setRow(1);
+    }
+}
+
+void frmMain::nameBoxEnter(int index) {
+    m_treeBars->NameBoxDeleting = false;
+    frmTableWindow* f = activeTableWindow();
+    if (!f)
+        return;
+    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
+    if (!view || !view.value() || !view.value()->kind())
+        return;
+    // The Enter walk per kind: the next box, -1 for nothing, Finish after the last box.
+    constexpr int Finish = 9;
+    constexpr int walk[3][TreeBars::Count] = {
+        /* Class */ {TreeBars::Subjects, TreeBars::Rooms, Finish, -1},
+        /* Tutor */ {-1, TreeBars::Rooms, TreeBars::Classes, Finish},
+        /* Room */ {TreeBars::Subjects, TreeBars::Classes, -1, Finish},
+    };
+    const ViewKind kind = *view.value()->kind();
+    const int next = walk[static_cast<int>(kind)][index];
+    if (next == -1)
+        return;
+    if (next != Finish) {
+        m_treeBars->nameBox(next).setFocus(Qt::TabFocusReason);
+        return;
+    }
+    m_treeBars->nameBoxLeft(index);
+    SelectNextCell(*f);
+    m_treeBars->nameBox(kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors).setFocus(Qt::TabFocusReason);
 }
 
 void frmMain::FirstRun() {}

@@ -3,15 +3,19 @@
 #include "data/Result.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class MainMenus;
 class ModMain;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class TreeBars;
 class frmTableWindow;
 struct TimetableContent;
 
-// The main window: a frame for the timetable windows, with the lists, menus and toolbar.
+// The main window: a frame for the timetable windows, with the left bar's lists, the menus
+// and the toolbar. It writes cells for the active timetable window.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -19,11 +23,13 @@ public:
 
     ModMain& state() const { return m_state; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
+    MainMenus& menus() const { return *m_menus; }
+    TreeBars& picLeftBar() const { return *m_treeBars; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
-    // Start-up: sets the shared flags, opens the database when the program has none yet, and
-    // reopens every stored timetable. An error leaves the program unusable: the caller ends it.
+    // Start-up: sets the shared flags, opens the database when the program has none yet, fills
+    // the lists and reopens every stored timetable. An error ends the program.
     Result<void> MDIForm_Load();
     bool isLoaded() const { return m_loaded; }
 
@@ -39,18 +45,33 @@ public:
 
     bool AnyTimeTablesLoaded() const;
     QList<frmTableWindow*> timetableWindows() const;
-    // The timetable window the user works in, or null.
+    // The timetable window the user works in (the MDI area's current one), or null.
     frmTableWindow* activeTableWindow() const;
-    QMdiSubWindow* subWindowOf(const frmTableWindow& f) const;
+
+    // Writes the active window's current cell from the four lists and CurrentSpecialID.
+    void UpdateSlot(int index);
+    // Redraws the current cell from the lists' selection, without reading Slot.
+    void DisplayCurrentSlot();
+    void mnuEditUndo_Click();
+    // Moves the grid to its next cell: right, then down to the next row, then back to the top.
+    void SelectNextCell(frmTableWindow& f);
 
     void FirstRun();
+    // A timetable window is closing (its geometry is stored already).
+    void tableWindowClosing(frmTableWindow& f);
+    // Runs the activation of the window that became current, if it really changed.
+    void activateCurrentWindow();
 
 private:
     void addViewTableItem(int timetableId, const QString& title);
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
+    void nameBoxEnter(int index);
 
     ModMain& m_state;
     QMdiArea* m_mdiArea = nullptr;
+    MainMenus* m_menus = nullptr;
+    TreeBars* m_treeBars = nullptr;
     QMenu* m_viewTableMenu = nullptr;
+    QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;
 };

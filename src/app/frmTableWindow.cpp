@@ -1,11 +1,40 @@
 #include "frmTableWindow.h"
 
+#include "ErrorReport.h"
+#include "GridHelpers.h"
+#include "MainMenus.h"
+#include "ModMain.h"
+#include "NameBox.h"
+#include "TreeBars.h"
+#include "frmMain.h"
+#include "data/BusySlots.h"
+#include "data/CellLookup.h"
+#include "data/TimetableView.h"
 #include "platform/FlexGrid.h"
+#include "platform/RedrawOff.h"
+#include "platform/Twips.h"
+#include "platform/WaitCursor.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
-frmTableWindow::frmTableWindow(int timetableId, QWidget* parent) : QWidget(parent), m_tag(timetableId) {
+namespace {
+
+// The first name box of the Enter walk: typing on the grid starts there.
+int firstBoxOf(ViewKind kind) {
+    return kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors;
+}
+
+} // namespace
+
+frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
+    : QWidget(parent), m_main(main), m_tag(timetableId) {
     setObjectName(QStringLiteral("frmTableWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -26,4 +55,163 @@ frmTableWindow::frmTableWindow(int timetableId, QWidget* parent) : QWidget(paren
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(b);
     resize(760, 460);
+
+    connect(m_grid, &FlexGrid::EnterCell, this, &frmTableWindow::g_EnterCell);
+    connect(m_grid, &FlexGrid::Click, this, &frmTableWindow::g_EnterCell);
+    connect(m_grid, &FlexGrid::KeyDown, this, &frmTableWindow::g_KeyDown);
+    connect(m_grid, &FlexGrid::MouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position) { g_MouseUp(button, position); });
+    connect(m_grid, &FlexGrid::GotFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(true); });
+    connect(m_grid, &FlexGrid::LostFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(false); });
+}
+
+void frmTableWindow::Form_Activate() {
+    WaitCursor wait;
+    ModMain& state = m_main.state();
+    m_main.picLeftBar().show();
+    m_main.menus().item("mnuEditUndo")->setEnabled(false);
+    m_main.SaveTable(*this);
+
+    Result<std::optional<TimetableView>> view = TimetableView::read(state.db(), m_tag);
+    if (!view) {
+        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+        return;
+    }
+    if (!view.value())
+        return;
+    const std::optional<ViewKind> kind = view.value()->kind();
+    m_main.picLeftBar().picSep(TreeBars::Tutors).setVisible(kind != ViewKind::Tutor);
+    m_main.picLeftBar().picSep(TreeBars::Subjects).setVisible(true);
+    m_main.picLeftBar().picSep(TreeBars::Rooms).setVisible(kind != ViewKind::Room);
+    m_main.picLeftBar().picSep(TreeBars::Classes).setVisible(kind != ViewKind::Class);
+
+    if (!state.StartingUp) {
+        m_main.RefreshTable(*this);
+        if (m_grid->Col() == 0)
+            m_grid->setCol(1);
+        if (m_grid->Row() == 0)
+            m_grid->setRow(1);
+        ClickMyGrid();
+    }
+    m_main.menus().setTimetableCommandsEnabled(true, kind == ViewKind::Class);
+}
+
+void frmTableWindow::ClickMyGrid() {
+    g_EnterCell();
+}
+
+void frmTableWindow::g_EnterCell() {
+    ModMain& state = m_main.state();
+    if (state.StartingUp || !state.GridEventsEnabled)
+        return;
+    Result<std::optional<TimetableView>> view = TimetableView::read(state.db(), m_tag);
+    if (!view || !view.value()) {
+        if (!view)
+            reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+        return;
+    }
+    const int r = m_grid->Row();
+    const int c = m_grid->Col();
+    if (r < 1 || c < 1)
+        return;
+    Result<std::optional<CellSlot>> cell =
+        CellLookup::lookup(state.db(), *view.value(), m_grid->RowData(r), m_grid->ColData(c));
+    if (!cell) {
+        reportError(QStringLiteral("The period could not be read."), cell.error(), this);
+        return;
+    }
+    if (!cell.value())
+        return;
+
+    SlotIds shown; // all none: a cell without a row
+    if (cell.value()->row)
+        shown = cell.value()->row->ids;
+    {
+        FlagGuard loading(state.TreeClickWritesSlot, false);
+        state.CurrentSpecialID = shown.specialId;
+        TreeBars& bars = m_main.picLeftBar();
+        bars.SelectTreeBarNodeById(TreeBars::Tutors, shown.tutorId);
+        bars.SelectTreeBarNodeById(TreeBars::Subjects, shown.subjectId);
+        bars.SelectTreeBarNodeById(TreeBars::Rooms, shown.roomId);
+        bars.SelectTreeBarNodeById(TreeBars::Classes, shown.classId);
+    }
+    state.TreeClickWritesSlot = true;
+    const SlotKey& key = cell.value()->key;
+    UpdateTreeViewIcons(TreeBars::Tutors, key.start, key.dow, shown.tutorId);
+    UpdateTreeViewIcons(TreeBars::Rooms, key.start, key.dow, shown.roomId);
+    UpdateTreeViewIcons(TreeBars::Classes, key.start, key.dow, shown.classId);
+}
+
+void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID) {
+    BusySlots::Resource resource;
+    switch (index) {
+    case TreeBars::Tutors:
+        resource = BusySlots::Resource::Tutor;
+        break;
+    case TreeBars::Rooms:
+        resource = BusySlots::Resource::Room;
+        break;
+    case TreeBars::Classes:
+        resource = BusySlots::Resource::Class;
+        break;
+    default:
+        return;
+    }
+    Result<QSet<int>> busy = BusySlots::busyIds(m_main.state().db(), resource, dtStartTime, sDOW, iCurrentID);
+    if (!busy) {
+        reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(), this);
+        return;
+    }
+    m_main.picLeftBar().setBusy(index, busy.value());
+}
+
+void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    // Only keys that type something start a name; the grid keeps its navigation keys.
+    const bool letterOrDigit = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    const bool printable = !text.isEmpty() && text.at(0).isPrint();
+    if (!letterOrDigit && !printable && key != Qt::Key_Space)
+        return;
+    Result<std::optional<TimetableView>> view = TimetableView::read(m_main.state().db(), m_tag);
+    if (!view || !view.value() || !view.value()->kind())
+        return;
+    NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*view.value()->kind()));
+    box.setFocus(Qt::OtherFocusReason);
+    if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
+        return;
+    // Letters arrive as capitals, as the key's own character.
+    const QString typed = letterOrDigit || key == Qt::Key_Space ? QString(QChar(key)) : text;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+    QCoreApplication::sendEvent(&box, &press);
+}
+
+void frmTableWindow::g_MouseUp(Qt::MouseButton button, QPoint position) {
+    if (button != Qt::RightButton)
+        return;
+    reselectForMenu(position);
+    m_main.menus().mnuRightClick().popup(QCursor::pos());
+}
+
+void frmTableWindow::reselectForMenu(QPoint position) {
+    FlexGrid& g = *m_grid;
+    const int r1 = std::min(g.Row(), g.RowSel());
+    const int r2 = std::max(g.Row(), g.RowSel());
+    const int c1 = std::min(g.Col(), g.ColSel());
+    const int c2 = std::max(g.Col(), g.ColSel());
+    const int hitRow = GetGridRowAtY(g, Twips::fromPixels(position.y()));
+    const int hitCol = GetGridColAtX(g, Twips::fromPixels(position.x()));
+    if (hitRow >= r1 && hitRow <= r2 && hitCol >= c1 && hitCol <= c2)
+        return;
+    const bool fixedRow = hitRow < g.TopRow();
+    const bool fixedCol = hitCol < g.LeftCol();
+    RedrawOff redrawOff(g);
+    g.setCol(fixedCol ? g.LeftCol() : hitCol);
+    g.setRow(fixedRow ? g.TopRow() : hitRow);
+    g.setColSel(fixedCol ? g.Cols() - 1 : g.Col());
+    g.setRowSel(fixedRow ? g.Rows() - 1 : g.Row());
+}
+
+void frmTableWindow::closeEvent(QCloseEvent* event) {
+    m_main.SaveTable(*this);
+    m_main.tableWindowClosing(*this);
+    event->accept();
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QTime>
 #include <QWidget>
 
 class FlexGrid;
 class QLabel;
+class frmMain;
 
-// The child window that shows one stored timetable as a grid of days by periods.
+// The child window that shows one stored timetable as a grid of days by periods, and ties the
+// left bar's lists to the grid's current cell.
 class frmTableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTableWindow(int timetableId, QWidget* parent = nullptr);
+    frmTableWindow(frmMain& main, int timetableId, QWidget* parent = nullptr);
 
     // The TimeTableView id of the timetable this window shows.
     int Tag() const { return m_tag; }
@@ -17,7 +20,23 @@ public:
     FlexGrid& g() const { return *m_grid; }
     QLabel& lblTitle() const { return *m_title; }
 
+    // The window became the current timetable window: store and redraw it, load its cell.
+    void Form_Activate();
+    // Loads the current cell's stored row into the four lists, as a click on it does.
+    void ClickMyGrid();
+    // Marks in list `index` (0 Tutors, 2 Rooms, 3 Classes) who is busy in that period.
+    void UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void g_EnterCell();
+    void g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void g_MouseUp(Qt::MouseButton button, QPoint position);
+    void reselectForMenu(QPoint position);
+
+    frmMain& m_main;
     int m_tag;
     QLabel* m_title = nullptr;
     FlexGrid* m_grid = nullptr;

@@ -128,8 +128,8 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
     return table + QLatin1Char(' ') + row.value()->value(0).toString();
 }
 
-Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId) {
-    Result<std::optional<QSqlRecord>> row = db.firstRow(
+static Result<std::optional<QSqlRecord>> readViewRow(const DBConnection& db, int timetableId) {
+    return db.firstRow(
         QStringLiteral("SELECT ID, UnavailableBackground, UnavailableForeground, TitleFont, "
                        "TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, "
                        "ColHeadForeground, RowHeadFont, RowHeadFontSize, RowHeadForeground, "
@@ -137,6 +137,19 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
                        "FixedColWidth, ViewBy, ClassID, RoomID, TutorID FROM TimeTableView "
                        "WHERE ID = ?"),
         {timetableId});
+}
+
+Result<std::optional<TimetableLook>> readLook(const DBConnection& db, int timetableId) {
+    Result<std::optional<QSqlRecord>> row = readViewRow(db, timetableId);
+    if (!row)
+        return row.error();
+    if (!row.value())
+        return std::optional<TimetableLook>();
+    return std::optional<TimetableLook>(lookFrom(*row.value()));
+}
+
+Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId) {
+    Result<std::optional<QSqlRecord>> row = readViewRow(db, timetableId);
     if (!row)
         return row.error();
     if (!row.value())

@@ -76,6 +76,9 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 // Reads a timetable whole; nothing when it has no TimeTableView row.
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId);
 
+// The formatting of a timetable alone; nothing when it has no row.
+Result<std::optional<TimetableLook>> readLook(const DBConnection& db, int timetableId);
+
 // Stores the header sizes, widths and heights in one transaction.
 Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry);
 

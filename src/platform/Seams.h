@@ -15,6 +15,7 @@ struct Seams {
     std::function<int(const MsgBoxCall&)> msgBox;  // answers message boxes
     std::function<int(QDialog&)> modal;            // runs modal dialogs and wizard pages
     std::function<void(const QUrl&)> openUrl;      // opens a web address
+    std::function<void(const QString& command, int context)> help; // shows the help
     std::function<double()> rnd;                   // the random source of Rnd()
     CommonDialog* commonDialog = nullptr;          // file, colour, font, printer dialogs
     QString settingsFolder;                        // where the settings files live
