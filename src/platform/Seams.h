@@ -17,6 +17,9 @@ struct Seams {
     std::function<void(const QUrl&)> openUrl;      // opens a web address
     std::function<void(const QString& command, int context)> help; // shows the help
     std::function<double()> rnd;                   // the random source of Rnd()
+    // Takes the help commands instead of the help window: "contents", "index" and "search"
+    // with 0, "context" with the topic number.
+    std::function<void(const QString& command, int context)> help;
     CommonDialog* commonDialog = nullptr;          // file, colour, font, printer dialogs
     QString settingsFolder;                        // where the settings files live
     QString programFolder;                         // where db.mdb and the tips file live

@@ -1,0 +1,19 @@
+#include "Resources.h"
+
+// The resource initialiser is declared by the macro and must live outside any namespace.
+static void registerPeriwellResources() {
+    Q_INIT_RESOURCE(periwell);
+}
+
+namespace Resources {
+
+void init() {
+    [[maybe_unused]] static const bool registered = (registerPeriwellResources(), true);
+}
+
+QIcon icon(const QString& name) {
+    init();
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
+}
+
+} // namespace Resources
