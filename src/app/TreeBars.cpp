@@ -3,6 +3,7 @@
 #include "ErrorReport.h"
 #include "ModMain.h"
 #include "NameBox.h"
+#include "platform/Resources.h"
 
 #include <QHeaderView>
 #include <QIcon>
@@ -31,12 +32,12 @@ constexpr int BusyRole = Qt::UserRole + 1;
 constexpr int KeyRole = Qt::UserRole;
 
 const QIcon& freeIcon() {
-    static const QIcon icon(QStringLiteral(":/icons/free.png"));
+    static const QIcon icon = Resources::icon(QStringLiteral("free"));
     return icon;
 }
 
 const QIcon& busyIcon() {
-    static const QIcon icon(QStringLiteral(":/icons/busy.png"));
+    static const QIcon icon = Resources::icon(QStringLiteral("busy"));
     return icon;
 }
 
@@ -73,6 +74,12 @@ TreeBars::TreeBars(ModMain& state, QWidget* parent) : QWidget(parent), m_state(s
         layout->addWidget(m_panels[i].panel, 1);
     }
     setFixedWidth(200);
+}
+
+TreeBars::~TreeBars() {
+    // A box losing the focus while the bar goes away must not write.
+    for (const Panel& panel : m_panels)
+        panel.box->disconnect(this);
 }
 
 void TreeBars::buildPanel(int index) {

@@ -22,6 +22,7 @@ public:
     static constexpr int Count = 4;
 
     explicit TreeBars(ModMain& state, QWidget* parent = nullptr);
+    ~TreeBars() override;
 
     QTreeWidget& treeBar(int index) const { return *m_panels[index].tree; }
     NameBox& nameBox(int index) const { return *m_panels[index].box; }

@@ -14,6 +14,7 @@
 #include "data/TimetableContent.h"
 #include "platform/ColorNumber.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
@@ -60,6 +61,12 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+}
+
+frmMain::~frmMain() {
+    // Children going away must not call back into a window that is being destroyed.
+    m_mdiArea->disconnect(this);
+    m_treeBars->disconnect(this);
 }
 
 Result<void> frmMain::MDIForm_Load() {
@@ -458,4 +465,15 @@ void frmMain::nameBoxEnter(int index) {
     m_treeBars->nameBox(kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors).setFocus(Qt::TabFocusReason);
 }
 
-void frmMain::FirstRun() {}
+void frmMain::FirstRun() {
+    const int answer = MsgBox(
+        QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. You may "
+                       "find it useful to follow the getting started tutorial. Would you like to view it now?"),
+        vb::vbQuestion + vb::vbYesNoCancel, this);
+    if (answer == vb::vbYes) {
+        HelpViewer::showContext(3, this);
+        return;
+    }
+    MsgBox(QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"), vb::vbQuestion + vb::vbYesNoCancel,
+           this);
+}

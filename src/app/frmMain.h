@@ -20,6 +20,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(ModMain& state, QWidget* parent = nullptr);
+    ~frmMain() override;
 
     ModMain& state() const { return m_state; }
     QMdiArea* mdiArea() const { return m_mdiArea; }

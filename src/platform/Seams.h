@@ -15,7 +15,6 @@ struct Seams {
     std::function<int(const MsgBoxCall&)> msgBox;  // answers message boxes
     std::function<int(QDialog&)> modal;            // runs modal dialogs and wizard pages
     std::function<void(const QUrl&)> openUrl;      // opens a web address
-    std::function<void(const QString& command, int context)> help; // shows the help
     std::function<double()> rnd;                   // the random source of Rnd()
     // Takes the help commands instead of the help window: "contents", "index" and "search"
     // with 0, "context" with the topic number.
