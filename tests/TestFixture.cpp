@@ -2,6 +2,10 @@
 
 #include "SchemaScript.h"
 #include "app/frmMain.h"
+#include "app/frmTableWindow.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <QDir>
 #include <QTest>
@@ -40,6 +44,17 @@ frmMain& TestFixture::main() {
             qFatal("the main window did not load: %s", qPrintable(loaded.error().message));
     }
     return *m_main;
+}
+
+frmTableWindow* TestFixture::openTimetable(int timetableId) {
+    frmTableWindow* window = main().LoadTable(timetableId);
+    if (!window)
+        return nullptr;
+    main().RefreshTable(*window);
+    main().showTableWindow(*window);
+    main().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+    main().activateCurrentWindow();
+    return window;
 }
 
 QString TestFixture::dbPath() const {

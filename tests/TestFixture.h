@@ -11,6 +11,7 @@
 #include <memory>
 
 class frmMain;
+class frmTableWindow;
 
 // Records every message box and answers it from a script (OK, or Yes for questions, when the
 // script has run out).
@@ -39,6 +40,9 @@ public:
 
     // The main window, loaded on first use (splash, tip and first-run prompts left out).
     frmMain& main();
+
+    // Opens a stored timetable in its window, draws it and makes it the active window.
+    frmTableWindow* openTimetable(int timetableId);
 
     // Makes a new database file from the script at `path`.
     static QString makeDatabase(const QString& path);

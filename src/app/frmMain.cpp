@@ -103,8 +103,8 @@ Result<void> frmMain::MDIForm_Load() {
             RefreshTable(*window);
     }
     show();
-    for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::CreationOrder))
-        sub->show();
+    for (frmTableWindow* window : timetableWindows())
+        showTableWindow(*window);
     m_state.StartingUp = false;
     if (frmTableWindow* active = activeTableWindow())
         active->ClickMyGrid();
@@ -139,6 +139,18 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
     window->g().setCol(1);
     window->g().setRedraw(true);
     return window;
+}
+
+void frmMain::showTableWindow(frmTableWindow& f) {
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
+    if (!sub)
+        return;
+    const QSize frame = sub->size() - f.size();
+    const QSize wanted = f.sizeHint() + frame;
+    const QSize room = m_mdiArea->viewport()->size();
+    sub->resize(std::min(wanted.width(), std::max(room.width(), 200)),
+                std::min(wanted.height(), std::max(room.height(), 150)));
+    sub->show();
 }
 
 void frmMain::addViewTableItem(int timetableId, const QString& title) {

@@ -54,7 +54,6 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(b);
-    resize(760, 460);
 
     connect(m_grid, &FlexGrid::EnterCell, this, &frmTableWindow::g_EnterCell);
     connect(m_grid, &FlexGrid::Click, this, &frmTableWindow::g_EnterCell);
@@ -63,6 +62,12 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position) { g_MouseUp(button, position); });
     connect(m_grid, &FlexGrid::GotFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(true); });
     connect(m_grid, &FlexGrid::LostFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(false); });
+}
+
+QSize frmTableWindow::sizeHint() const {
+    const int frame = 2 * m_grid->frameWidth() + 8;
+    const QSize grid = m_grid->fullSizePixels();
+    return {grid.width() + frame, grid.height() + frame + m_title->sizeHint().height()};
 }
 
 void frmTableWindow::Form_Activate() {

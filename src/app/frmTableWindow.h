@@ -19,6 +19,8 @@ public:
 
     FlexGrid& g() const { return *m_grid; }
     QLabel& lblTitle() const { return *m_title; }
+    // Big enough to show the whole timetable.
+    QSize sizeHint() const override;
 
     // The window became the current timetable window: store and redraw it, load its cell.
     void Form_Activate();
