@@ -42,6 +42,10 @@ frmMain& TestFixture::main() {
         m_main = std::make_unique<frmMain>(state);
         if (Result<void> loaded = m_main->MDIForm_Load(); !loaded)
             qFatal("the main window did not load: %s", qPrintable(loaded.error().message));
+        // Focus moves only inside the active window, as on a desktop.
+        m_main->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_main.get()))
+            qWarning("the main window did not become active");
     }
     return *m_main;
 }

@@ -1,0 +1,370 @@
+#include "LeftBarDriver.h"
+#include "TestData.h"
+#include "TestFixture.h"
+
+#include "app/GridHelpers.h"
+#include "app/ListHelpers.h"
+#include "app/frmMain.h"
+#include "app/frmTableWindow.h"
+#include "platform/FlexGrid.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace TestData;
+using namespace LeftBarDriver;
+
+namespace {
+
+struct School {
+    int c7A, c7B, sanders, smith, r1, maths;
+    int tt7A, ttSanders, ttR1;
+};
+
+// Tutors Sanders and Smith; 7A, 7B; a Mon/Tue by 9:00/9:40/10:20 timetable for 7A, Sanders, R1.
+School makeSchool(TestFixture& f) {
+    School s{};
+    s.c7A = addName(f.db(), "Class", "7A");
+    s.c7B = addName(f.db(), "Class", "7B");
+    s.smith = addName(f.db(), "Tutor", "Smith");
+    s.sanders = addName(f.db(), "Tutor", "Sanders");
+    s.r1 = addName(f.db(), "Room", "R1");
+    s.maths = addName(f.db(), "Subject", "Maths");
+    const QStringList days{"Mon", "Tue"};
+    const QList<Period> periods{{"09:00:00"}, {"09:40:00"}, {"10:20:00"}};
+    s.tt7A = addTimetable(f.db(), "Class", s.c7A, days, periods);
+    s.ttSanders = addTimetable(f.db(), "Tutor", s.sanders, days, periods);
+    s.ttR1 = addTimetable(f.db(), "Room", s.r1, days, periods);
+    f.main();
+    return s;
+}
+
+QStringList itemTexts(const QTreeWidget& tree) {
+    QStringList texts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        texts << tree.topLevelItem(i)->text(0);
+    return texts;
+}
+
+int slotCount(TestFixture& f) {
+    return scalar(f.db(), "SELECT COUNT(*) FROM Slot");
+}
+
+} // namespace
+
+class tst_treebars : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsAreSortedWithBlankFirst();
+    void completionFollowsTyping();
+    void lessThanEmptiesTheBox();
+    void backspaceThenLeaveAddsTheShortenedName();
+    void exactTextSelectsACaseVariantAdds();
+    void clickingInAndOutWritesNothing();
+    void echoOfAClickIsNotCompleted();
+    void enterWalk_data();
+    void enterWalk();
+    void selectNextCellWraps();
+    void cellHandlerLoadsTheLists();
+    void busyAndFreeMarks();
+    void typingOnTheGridStartsAName();
+    void gridPositionHelpers();
+    void listHelpers();
+};
+
+void tst_treebars::listsAreSortedWithBlankFirst() {
+    TestFixture f;
+    addName(f.db(), "Tutor", "bob");
+    addName(f.db(), "Tutor", "Ann");
+    addName(f.db(), "Tutor", "Cy");
+    TreeBars& bars = f.main().picLeftBar();
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)), (QStringList{"<Blank>", "Ann", "bob", "Cy"}));
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Rooms)), QStringList{"<Blank>"});
+    QCOMPARE(bars.selectedId(TreeBars::Subjects), 1);
+    QVERIFY(bars.treeBar(TreeBars::Subjects).currentItem());
+    QVERIFY(bars.treeBar(TreeBars::Tutors).selectedItems().isEmpty());
+    QCOMPARE(TreeBars::nodeId(bars.treeBar(TreeBars::Tutors).topLevelItem(3)), 4);
+}
+
+void tst_treebars::completionFollowsTyping() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    NameBox& box = bars.nameBox(TreeBars::Tutors);
+    type(bars, TreeBars::Tutors, "s");
+    QCOMPARE(box.text(), QStringLiteral("Sanders"));
+    QCOMPARE(box.selectedText(), QStringLiteral("anders"));
+    type(bars, TreeBars::Tutors, "m");
+    QCOMPARE(box.text(), QStringLiteral("Smith"));
+    QCOMPARE(box.selectedText(), QStringLiteral("ith"));
+}
+
+void tst_treebars::lessThanEmptiesTheBox() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    bars.nameBox(TreeBars::Tutors).clear();
+    type(bars, TreeBars::Tutors, "<");
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QString());
+}
+
+void tst_treebars::backspaceThenLeaveAddsTheShortenedName() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    type(bars, TreeBars::Tutors, "sm");
+    key(bars, TreeBars::Tutors, Qt::Key_Backspace);
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Sm"));
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor WHERE Name = 'Sm'"), 1);
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)).last(), QStringLiteral("Sm"));
+    QCOMPARE(bars.selectedName(TreeBars::Tutors), QStringLiteral("Sm"));
+    QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Sm\r\n\r\n"));
+}
+
+void tst_treebars::exactTextSelectsACaseVariantAdds() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    NameBox& box = bars.nameBox(TreeBars::Tutors);
+    box.setFocus(Qt::MouseFocusReason);
+    box.setText("Smith");
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), 3);
+    QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot"), s.smith);
+
+    box.setFocus(Qt::MouseFocusReason);
+    box.setText("SMITH");
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), 4);
+    QCOMPARE(bars.selectedName(TreeBars::Tutors), QStringLiteral("SMITH"));
+
+    // Emptying the box clears the tutor of the cell and the list's selection.
+    box.setFocus(Qt::MouseFocusReason);
+    box.clear();
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot"), 1);
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), 1);
+}
+
+void tst_treebars::clickingInAndOutWritesNothing() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    for (int index : {TreeBars::Tutors, TreeBars::Subjects, TreeBars::Rooms}) {
+        bars.nameBox(index).setFocus(Qt::MouseFocusReason);
+        leaveTo(bars, index, index == TreeBars::Rooms ? TreeBars::Tutors : index + 1);
+    }
+    QCOMPARE(slotCount(f), 0);
+    clickItem(bars, TreeBars::Tutors, "Smith");
+    bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot"), s.smith);
+}
+
+void tst_treebars::echoOfAClickIsNotCompleted() {
+    TestFixture f;
+    addName(f.db(), "Tutor", "Smithson");
+    const int c = addName(f.db(), "Class", "7A");
+    const int tt = addTimetable(f.db(), "Class", c, {"Mon"}, {{"09:00:00"}});
+    frmTableWindow* w = f.openTimetable(tt);
+    TreeBars& bars = f.main().picLeftBar();
+    bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
+    bars.nameBox(TreeBars::Tutors).setText("Smith");
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects); // appended after Smithson
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)), (QStringList{"<Blank>", "Smithson", "Smith"}));
+    clickItem(bars, TreeBars::Tutors, "Smith");
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Smith"));
+    bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Smith\r\n\r\n"));
+}
+
+void tst_treebars::enterWalk_data() {
+    QTest::addColumn<QString>("viewBy");
+    QTest::addColumn<QList<int>>("walk"); // boxes in Enter order; the last one finishes
+    QTest::addColumn<int>("ownBox");
+    QTest::newRow("class") << "Class" << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Rooms}
+                           << int(TreeBars::Classes);
+    QTest::newRow("tutor") << "Tutor" << QList<int>{TreeBars::Subjects, TreeBars::Rooms, TreeBars::Classes}
+                           << int(TreeBars::Tutors);
+    QTest::newRow("room") << "Room" << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Classes}
+                          << int(TreeBars::Rooms);
+}
+
+void tst_treebars::enterWalk() {
+    QFETCH(QString, viewBy);
+    QFETCH(QList<int>, walk);
+    QFETCH(int, ownBox);
+    TestFixture f;
+    const School s = makeSchool(f);
+    const int tt = viewBy == "Class" ? s.tt7A : viewBy == "Tutor" ? s.ttSanders : s.ttR1;
+    frmTableWindow* w = f.openTimetable(tt);
+    TreeBars& bars = f.main().picLeftBar();
+
+    key(bars, ownBox, Qt::Key_Return); // the timetable's own kind: nothing
+    QCOMPARE(w->g().Col(), 1);
+
+    const QStringList names{viewBy == "Tutor" ? "Maths" : "Smith", viewBy == "Tutor" ? "R1" : "Maths",
+                            viewBy == "Class" ? "R1" : "7B"};
+    for (int step = 0; step < walk.size(); ++step) {
+        NameBox& box = bars.nameBox(walk[step]);
+        box.setFocus(Qt::TabFocusReason);
+        box.setText(names[step]);
+        key(bars, walk[step], Qt::Key_Return);
+        if (step + 1 < walk.size())
+            QVERIFY(bars.nameBox(walk[step + 1]).hasFocus());
+    }
+    QCOMPARE(w->g().Col(), 2);
+    QVERIFY(bars.nameBox(walk.first()).hasFocus());
+    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Mon' AND "
+                            "SubjectID = ? AND (RoomID = ? OR ClassID = ?)",
+                    {s.maths, s.r1, s.c7B}),
+             1);
+}
+
+void tst_treebars::selectNextCellWraps() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    FlexGrid& g = w->g();
+    g.setCol(3);
+    f.main().SelectNextCell(*w);
+    QCOMPARE(g.Row(), 2);
+    QCOMPARE(g.Col(), 1);
+    g.setCol(3);
+    f.main().SelectNextCell(*w);
+    QCOMPARE(g.Row(), 1);
+    QCOMPARE(g.Col(), 1);
+    QVERIFY(g.Redraw());
+}
+
+void tst_treebars::cellHandlerLoadsTheLists() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    addSlot(f.db(), {"09:40:00", "Mon", s.c7A, 1, 1, 1, 1});   // an empty period of 7A
+    addSlot(f.db(), {"10:20:00", "Mon", s.c7A, 1, 1, 1, 3});   // lunch
+    addSlot(f.db(), {"09:00:00", "Tue", s.c7A, s.smith, s.r1, s.maths, 1});
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    const auto selected = [&bars] {
+        return QList<int>{bars.selectedId(0), bars.selectedId(1), bars.selectedId(2), bars.selectedId(3)};
+    };
+    QCOMPARE(selected(), (QList<int>{1, 1, 1, 1})); // no row
+    w->g().setCol(2);
+    QCOMPARE(selected(), (QList<int>{1, 1, 1, s.c7A}));
+    w->g().setCol(3);
+    QCOMPARE(selected(), (QList<int>{1, 1, 1, s.c7A}));
+    QCOMPARE(f.state.CurrentSpecialID, 1);
+    w->g().setRow(2);
+    w->g().setCol(1);
+    QCOMPARE(selected(), (QList<int>{s.smith, s.maths, s.r1, s.c7A}));
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Smith"));
+    QCOMPARE(slotCount(f), 3); // loading a cell writes nothing
+}
+
+void tst_treebars::busyAndFreeMarks() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.sanders, 1, 1, 1});  // Sanders teaches 7B
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.smith, s.r1, 1, 1}); // 7A's own lesson
+    addSlot(f.db(), {"09:00:00", "Mon", 1, 1, 1, 1, 2});               // placeholders
+    addSlot(f.db(), {"09:00:00", "Wk 1 Mon", s.c7B, s.smith, 1, 1, 1}); // another day
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    const auto busy = [&bars](int index, const QString& name) {
+        return TreeBars::isBusy(bars.FindTreeNodeByText(index, name));
+    };
+    QVERIFY(busy(TreeBars::Tutors, "Sanders"));
+    QVERIFY(!busy(TreeBars::Tutors, "Smith"));
+    QVERIFY(!busy(TreeBars::Tutors, "<Blank>"));
+    QVERIFY(busy(TreeBars::Classes, "7B"));
+    QVERIFY(!busy(TreeBars::Rooms, "R1"));
+
+    // Smith made unavailable in his own timetable at that time: busy even in his own cell.
+    addSlot(f.db(), {"09:00:00", "Mon", 1, s.smith, 1, 1, 2});
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    w->ClickMyGrid();
+    QVERIFY(busy(TreeBars::Tutors, "Smith"));
+    // An empty cell: everyone in use at that time is busy.
+    w->g().setRow(2);
+    QVERIFY(!busy(TreeBars::Tutors, "Sanders"));
+}
+
+void tst_treebars::typingOnTheGridStartsAName() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    w->g().setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&w->g(), Qt::Key_Q);
+    QVERIFY(bars.nameBox(TreeBars::Tutors).hasFocus());
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Q"));
+
+    frmTableWindow* tutor = f.openTimetable(s.ttSanders);
+    tutor->g().setFocus(Qt::MouseFocusReason);
+    bars.nameBox(TreeBars::Subjects).clear();
+    QTest::keyClick(&tutor->g(), Qt::Key_Q, Qt::ShiftModifier);
+    QVERIFY(bars.nameBox(TreeBars::Subjects).hasFocus());
+    QCOMPARE(bars.nameBox(TreeBars::Subjects).text(), QString());
+}
+
+void tst_treebars::gridPositionHelpers() {
+    FlexGrid g;
+    g.setCols(4);
+    g.setRows(3);
+    g.setColWidth(0, 1000);
+    g.setColWidth(1, 500);
+    g.setRowHeight(0, 300);
+    QCOMPARE(GetGridColAtX(g, 999), 0);
+    QCOMPARE(GetGridColAtX(g, 1000), 1);
+    QCOMPARE(GetGridColAtX(g, 1499), 1);
+    QCOMPARE(GetGridColAtX(g, 1500), 2);
+    QCOMPARE(GetGridColAtX(g, 1000 + 500 + 2 * g.ColWidth(2)), -1);
+    QCOMPARE(GetGridRowAtY(g, 299), 0);
+    QCOMPARE(GetGridRowAtY(g, 300), 1);
+    QCOMPARE(GetGridRowAtY(g, 300 + 2 * g.RowHeight(1)), -1);
+}
+
+void tst_treebars::listHelpers() {
+    QComboBox combo;
+    combo.addItem("Alpha", 4);
+    combo.addItem("alpha", 9);
+    combo.addItem("Beta", 9);
+    QCOMPARE(GetItemDataByText(combo, "alpha"), 9);
+    QCOMPARE(GetItemDataByText(combo, "gamma"), -1);
+    SelectListByItemData(combo, 9);
+    QCOMPARE(combo.currentIndex(), 1);
+    SelectComboByText(combo, "Beta");
+    QCOMPARE(combo.currentIndex(), 2);
+    SelectComboByText(combo, "none");
+    QCOMPARE(combo.currentIndex(), 2);
+    QCOMPARE(GetListTextByItemData(combo, 4), QStringLiteral("Alpha"));
+    QCOMPARE(GetListTextByItemData(combo, 5), QString());
+
+    QListWidget list;
+    list.setSelectionMode(QAbstractItemView::MultiSelection);
+    for (auto [text, id] : {std::pair{"Maths", 2}, std::pair{"Art", 3}, std::pair{"PE", 3}}) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(text), &list);
+        item->setData(Qt::UserRole, id);
+    }
+    MarkListItemByItemData(list, 2);
+    MarkListItemByItemData(list, 3);
+    QCOMPARE(list.selectedItems().size(), 2);
+    QVERIFY(!list.item(2)->isSelected());
+    QCOMPARE(GetItemDataByText(QListWidget(), "x"), -1);
+}
+
+QTEST_MAIN(tst_treebars)
+#include "tst_treebars.moc"
