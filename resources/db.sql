@@ -110,10 +110,10 @@ CREATE TABLE Slot (
     Duration INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX Slot_Time ON Slot (StartTime, DOW);
--- A timetable reads all of its owner's slots in one statement.
-CREATE INDEX Slot_Class ON Slot (ClassID);
-CREATE INDEX Slot_Tutor ON Slot (TutorID);
-CREATE INDEX Slot_Room ON Slot (RoomID);
+-- A timetable reads its owner's slots of its own days and periods in one statement.
+CREATE INDEX Slot_Class ON Slot (ClassID, StartTime, DOW);
+CREATE INDEX Slot_Tutor ON Slot (TutorID, StartTime, DOW);
+CREATE INDEX Slot_Room ON Slot (RoomID, StartTime, DOW);
 
 INSERT INTO Class (ID, Name) VALUES (1, '');
 INSERT INTO Tutor (ID, Name) VALUES (1, '');

@@ -50,6 +50,7 @@ public:
 private:
     DBConnection(QString connectionName, QString path);
     Result<void> verify() const;
+    void tune() const;
 
     QString m_connectionName;
     QString m_path;

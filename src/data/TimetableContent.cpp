@@ -67,7 +67,8 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
 }
 
 // All cellSlots of the owner in one statement; the cell of each is found by start time and day.
-Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, const QString& viewBy, int ownerId) {
+Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int timetableId, const QString& viewBy,
+                                                int ownerId) {
     QHash<QString, DrawnSlot> cellSlots;
     const std::optional<ViewKind> kind = viewKindFromText(viewBy);
     if (!kind)
@@ -80,9 +81,11 @@ Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, const QS
                        "FROM Slot, Subject, Class, Tutor, Room "
                        "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
                        "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID AND Slot.%1 = ? "
+                       "AND Slot.StartTime IN (SELECT StartTime FROM XTitle WHERE TimeTableViewID = ?) "
+                       "AND Slot.DOW IN (SELECT DOW FROM YTitle WHERE TimeTableViewID = ?) "
                        "ORDER BY Slot.ID")
             .arg(column),
-        {ownerId});
+        {ownerId, timetableId, timetableId});
     if (!query)
         return query.error();
     QSqlQuery& q = query.value();
@@ -177,7 +180,7 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     if (!days)
         return days.error();
     content.days = days.value();
-    Result<QHash<QString, DrawnSlot>> cellSlots = readCellSlots(db, content.viewBy, content.ownerId);
+    Result<QHash<QString, DrawnSlot>> cellSlots = readCellSlots(db, timetableId, content.viewBy, content.ownerId);
     if (!cellSlots)
         return cellSlots.error();
     content.cellSlots = cellSlots.value();
