@@ -2,6 +2,8 @@
 
 #include "ErrorReport.h"
 #include "MainMenus.h"
+#include "MainToolBar.h"
+#include "MenuCommands.h"
 #include "ModMain.h"
 #include "NameBox.h"
 #include "TreeBars.h"
@@ -25,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace {
 
@@ -61,6 +64,9 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    new MainToolBar(*this);
+    new MenuCommands(*this);
 }
 
 frmMain::~frmMain() {
@@ -133,6 +139,7 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
     auto* window = new frmTableWindow(*this, timetableId);
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    MenuCommands::leaveCloseKeyToFileClose(*sub);
     window->setWindowTitle(title.value());
     addViewTableItem(timetableId, title.value());
     window->g().setRow(1);

@@ -54,9 +54,11 @@ int wholeShown(const std::vector<FlexGridLayout::Span>& spans, int extent) {
     return std::max(1, static_cast<int>(whole));
 }
 
-// A menu, a popup or a message box takes the focus only for a while: not a real loss.
+// A menu, a popup or a message box takes the focus only for a while: not a real loss. The menu
+// bar takes it when Alt puts it into keyboard mode, and gives it back on leaving.
 bool reportsFocusChange(Qt::FocusReason reason) {
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 } // namespace

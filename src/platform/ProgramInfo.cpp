@@ -27,6 +27,10 @@ QString filePath(const QString& fileName) {
     return QDir(folder()).filePath(fileName);
 }
 
+QUrl makerWebPage() {
+    return QUrl(QStringLiteral("https://www.example.com/periwell/support"));
+}
+
 } // namespace ProgramInfo
 
 double Rnd() {

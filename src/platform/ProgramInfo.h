@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // Where the program lives and what it is called.
 namespace ProgramInfo {
@@ -13,6 +14,9 @@ QString executableName();
 
 // The full path of a file in the program's folder.
 QString filePath(const QString& fileName);
+
+// The maker's web page, for support and feedback.
+QUrl makerWebPage();
 
 } // namespace ProgramInfo
 

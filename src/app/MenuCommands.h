@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+class QMdiSubWindow;
+class frmMain;
+
+// The menu commands whose work is the main window's own: closing windows and the program,
+// Select All, the View menu's list toggles and the Help menu. The Window menu has a class of
+// its own (WindowMenu), made here too.
+class MenuCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit MenuCommands(frmMain& main);
+
+    // Ctrl+F4 is File > Close's: a timetable window's own window menu must not claim it too,
+    // or neither would run.
+    static void leaveCloseKeyToFileClose(QMdiSubWindow& sub);
+
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void mnuEditSelectAll_Click();
+    // Shows or hides the panel of list `index` (0 Tutors, 1 Subjects, 2 Rooms, 3 Classes).
+    void showList(int index);
+    void mnuHelpContents_Click();
+    void mnuHelpIndex_Click();
+    void mnuHelpSearch_Click();
+    // Online Support and Send Feedback both open the maker's web page.
+    void openMakerWebPage();
+
+protected:
+    // Closing the main window closes every timetable window first, so each stores its sizes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectItem(const char* name, void (MenuCommands::*handler)());
+
+    frmMain& m_main;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class frmMain;
+
+// The Window menu: arranging the timetable windows, and the list of open windows below its
+// items, with a check at the active one; choosing one activates it.
+class WindowMenu : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowMenu(frmMain& main);
+
+    // Full-width windows stacked from top to bottom.
+    void tileHorizontally();
+    // Full-height windows side by side.
+    void tileVertically();
+    void cascade();
+    // Lines up the minimized windows along the bottom edge.
+    void arrangeIcons();
+
+    // Splits `area` into `count` bands: rows when `stacked`, else columns. The last band takes
+    // what the division leaves over.
+    static QList<QRect> bands(const QRect& area, int count, bool stacked);
+
+private:
+    void tile(bool stacked);
+    QList<QMdiSubWindow*> windows(bool minimized) const;
+    void fillWindowList();
+
+    QMdiArea& m_area;
+    QMenu& m_menu;
+    QList<QAction*> m_listed;
+};

@@ -1,0 +1,644 @@
+#include "TestData.h"
+#include "TestFixture.h"
+
+#include "app/MainMenus.h"
+#include "app/MainToolBar.h"
+#include "app/NameBox.h"
+#include "app/TreeBars.h"
+#include "app/WindowMenu.h"
+#include "app/frmMain.h"
+#include "app/frmTableWindow.h"
+#include "platform/FlexGrid.h"
+#include "platform/ProgramInfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace TestData;
+
+namespace {
+
+const QString NoTimetable =
+    QStringLiteral("You are not currently viewing a timetable. Select a timetable and try again.");
+
+// Two days by two periods, owned by a new class, tutor or room named `owner`.
+int addSmallTimetable(TestFixture& f, const QString& viewBy, const QString& owner) {
+    return addTimetable(f.db(), viewBy, addName(f.db(), viewBy, owner), {"Mon", "Tue"},
+                        {{"09:00:00"}, {"10:00:00"}});
+}
+
+QMdiSubWindow* subOf(const frmTableWindow* w) {
+    return qobject_cast<QMdiSubWindow*>(w->parentWidget());
+}
+
+void activate(frmMain& main, const frmTableWindow* w) {
+    main.mdiArea()->setActiveSubWindow(subOf(w));
+    main.activateCurrentWindow();
+}
+
+frmTableWindow* windowOf(frmMain& main, int timetableId) {
+    for (frmTableWindow* w : main.timetableWindows()) {
+        if (w->Tag() == timetableId)
+            return w;
+    }
+    return nullptr;
+}
+
+QAction* item(frmMain& main, const char* name) {
+    return main.menus().item(QString::fromLatin1(name));
+}
+
+QStringList enabledTimetableCommands(frmMain& main) {
+    QStringList enabled;
+    for (const QString& name : MainMenus::timetableCommands()) {
+        if (main.menus().item(name)->isEnabled())
+            enabled << name;
+    }
+    return enabled;
+}
+
+MainToolBar& toolBar(frmMain& main) {
+    return *main.findChild<MainToolBar*>(QStringLiteral("ToolBar"));
+}
+
+QAction* dropDownEntry(frmMain& main, int timetableId) {
+    return main.viewTableMenu()->findChild<QAction*>(QStringLiteral("k%1").arg(timetableId));
+}
+
+// Makes the main window the active window, as shortcuts need.
+bool makeActive(frmMain& main) {
+    main.activateWindow();
+    return QTest::qWaitForWindowActive(&main);
+}
+
+} // namespace
+
+class tst_menus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpDisablesTimetableCommands();
+    void toolBarButtons_data();
+    void toolBarButtons();
+    void activationEnablesByKind_data();
+    void activationEnablesByKind();
+    void closingTheLastWindowDisablesCommands();
+    void shortcuts_data();
+    void shortcuts();
+    void clearStaysEnabledWhileMenusOpen();
+    void selectAll();
+    void selectAllOnGridWithoutCells_data();
+    void selectAllOnGridWithoutCells();
+    void dropDownReopensOrActivates();
+    void toolBarCommands_data();
+    void toolBarCommands();
+    void fileCloseAndExitStoreGeometry();
+    void viewListItemsToggleTheirPanels();
+    void tileAndCascade();
+    void arrangeIconsLinesUpMinimizedWindows();
+    void windowListActivatesTheChosenWindow();
+    void helpCommands_data();
+    void helpCommands();
+};
+
+void tst_menus::startUpDisablesTimetableCommands() {
+    TestFixture f;
+    frmMain& main = f.main();
+    QCOMPARE(enabledTimetableCommands(main), QStringList());
+    QVERIFY(!item(main, "mnuEditUndo")->isEnabled());
+    for (const char* name :
+         {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuViewTimetable", "mnuViewShowTutors",
+          "mnuWindowTileH", "mnuHelpContents", "mnuToolsManageTutors", "mnuToolsCapacityReport"})
+        QVERIFY2(item(main, name)->isEnabled(), name);
+    for (const char* name :
+         {"mnuFilePrintPreview", "mnuFormatDefineDaysAndTimes", "mnuToolsOptions", "mnuToolsSep3"})
+        QVERIFY2(!item(main, name)->isVisible(), name);
+    for (const QAction* top : main.menuBar()->actions()) {
+        QVERIFY(top->objectName() != QLatin1String("mnuRightClick"));
+        QVERIFY(top->objectName() != QLatin1String("mnuLeftMenuRightClick"));
+    }
+    QVERIFY(main.statusBar()->isVisible());
+    QCOMPARE(main.statusBar()->objectName(), QStringLiteral("StatusBar"));
+
+    // A disabled item's shortcut does nothing.
+    QVERIFY(makeActive(main));
+    QSignalSpy selectAll(item(main, "mnuEditSelectAll"), &QAction::triggered);
+    QTest::keySequence(&main, QKeySequence(QStringLiteral("Ctrl+A")));
+    QCOMPARE(selectAll.count(), 0);
+}
+
+void tst_menus::toolBarButtons_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("1") << 1 << "New"
+                       << "New Table"
+                       << "Create a new timetable";
+    QTest::newRow("2") << 2 << "View"
+                       << "View Table"
+                       << "View an existing timetable";
+    QTest::newRow("3") << 3 << "AutoFill"
+                       << "Auto Fill"
+                       << "Auto Fill the current timetable";
+    QTest::newRow("4") << 4 << ""
+                       << ""
+                       << "";
+    QTest::newRow("5") << 5 << "Blank"
+                       << "Clear"
+                       << "Clear period";
+    QTest::newRow("6") << 6 << "Lunch"
+                       << "Lunch"
+                       << "Set period as a lunch break";
+    QTest::newRow("7") << 7 << "Break"
+                       << "Break"
+                       << "Set period as a break";
+    QTest::newRow("8") << 8 << "Unavailable"
+                       << "Unavailable"
+                       << "Set period as unavailable";
+    QTest::newRow("9") << 9 << ""
+                       << ""
+                       << "";
+    QTest::newRow("10") << 10 << "Manage"
+                        << "Manage"
+                        << "Manage tutors, rooms, classes and subjects";
+}
+
+void tst_menus::toolBarButtons() {
+    QFETCH(int, position);
+    QFETCH(QString, key);
+    QFETCH(QString, caption);
+    QFETCH(QString, toolTip);
+    TestFixture f;
+    frmMain& main = f.main();
+    const QList<QAction*> buttons = toolBar(main).actions();
+    QCOMPARE(buttons.size(), 10);
+    QAction* button = buttons[position - 1];
+    QCOMPARE(button->isSeparator(), key.isEmpty());
+    if (key.isEmpty())
+        return;
+    QCOMPARE(button->data().toString(), key);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->toolTip(), toolTip);
+    QVERIFY(!button->icon().isNull());
+    // The menu's enabling never reaches the toolbar.
+    QVERIFY(button->isEnabled());
+    QVERIFY(!main.menus().timetableCommands().contains(button->objectName()));
+}
+
+void tst_menus::activationEnablesByKind_data() {
+    QTest::addColumn<QString>("viewBy");
+    QTest::addColumn<bool>("autoFill");
+    QTest::newRow("Class") << "Class" << true;
+    QTest::newRow("Tutor") << "Tutor" << false;
+    QTest::newRow("Room") << "Room" << false;
+}
+
+void tst_menus::activationEnablesByKind() {
+    QFETCH(QString, viewBy);
+    QFETCH(bool, autoFill);
+    TestFixture f;
+    const int other = addSmallTimetable(f, viewBy == "Class" ? "Tutor" : "Class", "Other");
+    const int id = addSmallTimetable(f, viewBy, "Owner");
+    frmMain& main = f.main();
+    activate(main, windowOf(main, other));
+    item(main, "mnuEditUndo")->setEnabled(true);
+    activate(main, windowOf(main, id));
+
+    QStringList expected = MainMenus::timetableCommands();
+    if (!autoFill)
+        expected.removeOne(QStringLiteral("mnuToolsAutoFill"));
+    QCOMPARE(enabledTimetableCommands(main), expected);
+    QVERIFY(!item(main, "mnuEditUndo")->isEnabled());
+    QVERIFY(toolBar(main).button(QStringLiteral("AutoFill"))->isEnabled());
+}
+
+void tst_menus::closingTheLastWindowDisablesCommands() {
+    TestFixture f;
+    const int a = addSmallTimetable(f, "Class", "7A");
+    const int b = addSmallTimetable(f, "Class", "7B");
+    frmMain& main = f.main();
+    activate(main, windowOf(main, a));
+
+    subOf(windowOf(main, a))->close();
+    main.activateCurrentWindow();
+    QCOMPARE(main.timetableWindows().size(), 1);
+    QCOMPARE(main.activeTableWindow(), windowOf(main, b));
+    QCOMPARE(enabledTimetableCommands(main), MainMenus::timetableCommands());
+
+    item(main, "mnuEditUndo")->setEnabled(true);
+    subOf(windowOf(main, b))->close();
+    QVERIFY(!main.AnyTimeTablesLoaded());
+    QCOMPARE(enabledTimetableCommands(main), QStringList());
+    QVERIFY(!item(main, "mnuEditUndo")->isEnabled());
+    QVERIFY(main.picLeftBar().isHidden());
+}
+
+void tst_menus::shortcuts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("keys");
+    const QList<std::pair<const char*, const char*>> table = {
+        {"mnuFileNew", "Ctrl+N"},
+        {"mnuFileOpen", "Ctrl+O"},
+        {"mnuFileClose", "Ctrl+F4"},
+        {"mnuFileSave", "Ctrl+S"},
+        {"mnuFilePrint", "Ctrl+P"},
+        {"mnuViewTimetable", "Ctrl+T"},
+        {"mnuEditUndo", "Ctrl+Z"},
+        {"mnuEditCut", "Ctrl+X"},
+        {"mnuEditCopy", "Ctrl+C"},
+        {"mnuEditPaste", "Ctrl+V"},
+        {"mnuEditClear", "Del"},
+        {"mnuEditSelectAll", "Ctrl+A"},
+        {"mnuEditFind", "Ctrl+F"},
+        {"mnuEditReplace", "Ctrl+H"},
+        {"mnuFormatStyle", "Ctrl+Y"},
+        {"mnuToolsAutoFill", "Ctrl+G"},
+        {"mnuToolsCapacityReport", "Ctrl+R"},
+        {"mnuToolsManageTutors", "Shift+F1"},
+        {"mnuToolsManageSubjects", "Shift+F2"},
+        {"mnuToolsManageRooms", "Shift+F3"},
+        {"mnuToolsManageClasses", "Shift+F4"},
+        {"mnuPeriodLunch", "Ctrl+L"},
+        {"mnuPeriodBreak", "Ctrl+B"},
+        {"mnuPeriodUnavailable", "Ctrl+U"},
+        {"mnuHelpContents", "F1"},
+    };
+    for (const auto& [name, keys] : table)
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(keys);
+}
+
+void tst_menus::shortcuts() {
+    QFETCH(QString, name);
+    QFETCH(QString, keys);
+    TestFixture f;
+    seams().help = [](const QString&, int) {};
+    const int id = addSmallTimetable(f, "Class", "7A");
+    frmMain& main = f.main();
+    frmTableWindow* w = windowOf(main, id);
+    activate(main, w);
+    item(main, "mnuEditUndo")->setEnabled(true);
+    QAction* action = main.menus().item(name);
+    QCOMPARE(action->shortcut(), QKeySequence(keys));
+
+    QVERIFY(makeActive(main));
+    w->g().setFocus(Qt::MouseFocusReason);
+    QVERIFY(w->g().hasFocus());
+    QSignalSpy triggered(action, &QAction::triggered);
+    QTest::keySequence(&w->g(), QKeySequence(keys));
+    QCOMPARE(triggered.count(), 1);
+}
+
+void tst_menus::clearStaysEnabledWhileMenusOpen() {
+    TestFixture f;
+    const int id = addSmallTimetable(f, "Class", "7A");
+    frmMain& main = f.main();
+    frmTableWindow* w = windowOf(main, id);
+    activate(main, w);
+    QVERIFY(makeActive(main));
+    QAction* clear = item(main, "mnuEditClear");
+    w->g().setFocus(Qt::MouseFocusReason);
+    QVERIFY(clear->isEnabled());
+
+    // Alt puts the menu bar into keyboard mode, which takes the focus; E then opens Edit.
+    QTest::keyClick(&w->g(), Qt::Key_Alt);
+    QCOMPARE(QApplication::focusWidget(), main.menuBar());
+    QVERIFY(clear->isEnabled());
+    QMenu* edit = main.menus().menu("mnuEdit");
+    QTest::keyClick(main.menuBar(), Qt::Key_E);
+    QVERIFY(QTest::qWaitForWindowExposed(edit));
+    QVERIFY(clear->isEnabled());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), &w->g());
+    QVERIFY(clear->isEnabled());
+
+    edit->popup(main.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(edit));
+    QVERIFY(clear->isEnabled());
+    edit->close();
+    QVERIFY(clear->isEnabled());
+
+    // A real move into a name box hands Del to the box.
+    main.picLeftBar().nameBox(TreeBars::Tutors).setFocus(Qt::TabFocusReason);
+    QVERIFY(!clear->isEnabled());
+    edit->popup(main.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(edit));
+    QVERIFY(!clear->isEnabled());
+    edit->close();
+}
+
+void tst_menus::selectAll() {
+    TestFixture f;
+    const int classId = addName(f.db(), "Class", "7A");
+    const int tutorId = addName(f.db(), "Tutor", "Ann");
+    const int id = addTimetable(f.db(), "Class", classId, {"Mon", "Tue", "Wed"},
+                                {{"09:00:00"}, {"10:00:00"}, {"11:00:00"}});
+    addSlot(f.db(), {"09:00:00", "Mon", classId, tutorId});
+    frmMain& main = f.main();
+    frmTableWindow* w = windowOf(main, id);
+    activate(main, w);
+    FlexGrid& g = w->g();
+    for (const char* name : {"mnuEditSelectAll", "mnuRightClickSelectAll"}) {
+        g.setRow(3);
+        g.setCol(2);
+        QCOMPARE(main.picLeftBar().selectedId(TreeBars::Tutors), 1);
+        item(main, name)->trigger();
+        QCOMPARE(g.Row(), 1);
+        QCOMPARE(g.Col(), 1);
+        QCOMPARE(g.RowSel(), 3);
+        QCOMPARE(g.ColSel(), 3);
+        // Cell (1, 1) is loaded into the lists.
+        QCOMPARE(main.picLeftBar().selectedId(TreeBars::Tutors), tutorId);
+    }
+}
+
+void tst_menus::selectAllOnGridWithoutCells_data() {
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<bool>("withPeriod");
+    QTest::newRow("no periods") << QStringList{"Mon", "Tue"} << false;
+    QTest::newRow("no days") << QStringList{} << true;
+}
+
+void tst_menus::selectAllOnGridWithoutCells() {
+    QFETCH(QStringList, days);
+    QFETCH(bool, withPeriod);
+    TestFixture f;
+    QList<Period> periods;
+    if (withPeriod)
+        periods << Period{"09:00:00"};
+    const int id = addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), days, periods);
+    frmMain& main = f.main();
+    frmTableWindow* w = windowOf(main, id);
+    activate(main, w);
+    FlexGrid& g = w->g();
+    const QList<int> before = {g.Row(), g.Col(), g.RowSel(), g.ColSel()};
+    QSignalSpy entered(&g, &FlexGrid::EnterCell);
+    item(main, "mnuEditSelectAll")->trigger();
+    QCOMPARE(QList<int>({g.Row(), g.Col(), g.RowSel(), g.ColSel()}), before);
+    QCOMPARE(entered.count(), 0);
+}
+
+void tst_menus::dropDownReopensOrActivates() {
+    TestFixture f;
+    const int a = addSmallTimetable(f, "Class", "7A");
+    const int b = addSmallTimetable(f, "Tutor", "Ann");
+    frmMain& main = f.main();
+    subOf(windowOf(main, a))->close();
+    activate(main, windowOf(main, b));
+    const auto choose = [&main](int id) {
+        dropDownEntry(main, id)->trigger();
+        main.activateCurrentWindow();
+    };
+
+    choose(a);
+    QCOMPARE(main.timetableWindows().size(), 2);
+    frmTableWindow* reopened = windowOf(main, a);
+    QVERIFY(reopened->isVisible());
+    QCOMPARE(reopened->g().TextMatrix(1, 0), QStringLiteral("mon"));
+    QCOMPARE(main.activeTableWindow(), reopened);
+
+    choose(b);
+    QCOMPARE(main.timetableWindows().size(), 2);
+    QCOMPARE(main.activeTableWindow(), windowOf(main, b));
+
+    // With two windows on one timetable, the first opened wins.
+    frmTableWindow* second = main.LoadTable(a);
+    main.RefreshTable(*second);
+    subOf(second)->show();
+    activate(main, windowOf(main, b));
+    choose(a);
+    QCOMPARE(main.activeTableWindow(), reopened);
+    QCOMPARE(main.timetableWindows().size(), 3);
+    QCOMPARE(toolBar(main).viewTableButton().menu(), main.viewTableMenu());
+    QCOMPARE(toolBar(main).viewTableButton().popupMode(), QToolButton::MenuButtonPopup);
+}
+
+void tst_menus::toolBarCommands_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("menuItem"); // empty: the button's own Auto Fill request
+    QTest::addColumn<bool>("needsTimetable");
+    QTest::newRow("Clear") << "Blank"
+                           << "mnuPeriodClear" << true;
+    QTest::newRow("Lunch") << "Lunch"
+                           << "mnuPeriodLunch" << true;
+    QTest::newRow("Break") << "Break"
+                           << "mnuPeriodBreak" << true;
+    QTest::newRow("Unavailable") << "Unavailable"
+                                 << "mnuPeriodUnavailable" << true;
+    QTest::newRow("New") << "New"
+                         << "mnuFileNew" << false;
+    QTest::newRow("View") << "View"
+                          << "mnuFileOpen" << false;
+    QTest::newRow("Manage") << "Manage"
+                            << "mnuToolsManageTutors" << false;
+    QTest::newRow("AutoFill") << "AutoFill"
+                              << "" << false;
+}
+
+void tst_menus::toolBarCommands() {
+    QFETCH(QString, key);
+    QFETCH(QString, menuItem);
+    QFETCH(bool, needsTimetable);
+    TestFixture f;
+    frmMain& main = f.main();
+    MainToolBar& bar = toolBar(main);
+    QSignalSpy command = menuItem.isEmpty()
+                             ? QSignalSpy(&bar, &MainToolBar::autoFillRequested)
+                             : QSignalSpy(main.menus().item(menuItem), &QAction::triggered);
+    bar.button(key)->trigger();
+    if (!needsTimetable) {
+        // Auto Fill runs even where its menu item is disabled.
+        QCOMPARE(command.count(), 1);
+        QVERIFY(f.boxes.calls.isEmpty());
+        return;
+    }
+    QCOMPARE(command.count(), 0);
+    QCOMPARE(f.boxes.calls.size(), 1);
+    QCOMPARE(f.boxes.last().text, NoTimetable);
+    QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
+    QCOMPARE(f.boxes.last().buttons, int(vb::vbOKOnly));
+
+    frmTableWindow* w = main.LoadTable(addSmallTimetable(f, "Tutor", "Ann"));
+    main.RefreshTable(*w);
+    subOf(w)->show();
+    activate(main, w);
+    bar.button(key)->trigger();
+    QCOMPARE(f.boxes.calls.size(), 1);
+    QCOMPARE(command.count(), 1);
+}
+
+void tst_menus::fileCloseAndExitStoreGeometry() {
+    TestFixture f;
+    const int a = addSmallTimetable(f, "Class", "7A");
+    const int b = addSmallTimetable(f, "Class", "7B");
+    const int c = addSmallTimetable(f, "Class", "7C");
+    frmMain& main = f.main();
+    activate(main, windowOf(main, a));
+    windowOf(main, a)->g().setColWidth(1, 2001);
+    windowOf(main, b)->g().setColWidth(1, 2002);
+    windowOf(main, c)->g().setColWidth(1, 2003);
+
+    item(main, "mnuFileClose")->trigger();
+    QVERIFY(!windowOf(main, a));
+    QCOMPARE(main.timetableWindows().size(), 2);
+
+    item(main, "mnuFileExit")->trigger();
+    QVERIFY(!main.isVisible());
+    QVERIFY(!main.AnyTimeTablesLoaded());
+    for (const auto& [id, width] : {std::pair{a, 2001}, std::pair{b, 2002}, std::pair{c, 2003}})
+        QCOMPARE(
+            scalar(f.db(), "SELECT Width FROM XTitle WHERE ID = ?", {columnIds(f.db(), id)[0]}),
+            width);
+    // Nothing is deleted: the timetables stay stored.
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM TimeTableView"), 3);
+}
+
+void tst_menus::viewListItemsToggleTheirPanels() {
+    TestFixture f;
+    const int id = addSmallTimetable(f, "Class", "7A");
+    frmMain& main = f.main();
+    activate(main, windowOf(main, id));
+    const char* items[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
+                                          "mnuViewShowRooms", "mnuViewShowClasses"};
+    for (int index = 0; index < TreeBars::Count; ++index) {
+        QWidget& panel = main.picLeftBar().picSep(index);
+        const bool hidden = panel.isHidden();
+        item(main, items[index])->trigger();
+        QCOMPARE(panel.isHidden(), !hidden);
+        item(main, items[index])->trigger();
+        QCOMPARE(panel.isHidden(), hidden);
+    }
+}
+
+void tst_menus::tileAndCascade() {
+    TestFixture f;
+    for (const char* name : {"7A", "7B", "7C"})
+        addSmallTimetable(f, "Class", name);
+    frmMain& main = f.main();
+    const QList<frmTableWindow*> windows = main.timetableWindows();
+    subOf(windows[1])->showMaximized();
+    const QRect area = main.mdiArea()->viewport()->rect();
+
+    item(main, "mnuWindowTileH")->trigger();
+    int top = 0;
+    for (frmTableWindow* w : windows) {
+        const QRect place = subOf(w)->geometry();
+        QVERIFY(!subOf(w)->isMaximized());
+        QCOMPARE(place.left(), 0);
+        QCOMPARE(place.width(), area.width());
+        QCOMPARE(place.top(), top);
+        top = place.bottom() + 1;
+    }
+    QCOMPARE(top, area.height());
+
+    item(main, "mnuWindowTileV")->trigger();
+    int left = 0;
+    for (frmTableWindow* w : windows) {
+        const QRect place = subOf(w)->geometry();
+        QCOMPARE(place.top(), 0);
+        QCOMPARE(place.height(), area.height());
+        QCOMPARE(place.left(), left);
+        left = place.right() + 1;
+    }
+    QCOMPARE(left, area.width());
+
+    item(main, "mnuWindowCascade")->trigger();
+    QSet<int> lefts;
+    for (frmTableWindow* w : windows)
+        lefts << subOf(w)->x();
+    QCOMPARE(lefts.size(), 3);
+}
+
+void tst_menus::arrangeIconsLinesUpMinimizedWindows() {
+    TestFixture f;
+    for (const char* name : {"7A", "7B", "7C"})
+        addSmallTimetable(f, "Class", name);
+    frmMain& main = f.main();
+    const QList<frmTableWindow*> windows = main.timetableWindows();
+    subOf(windows[0])->showMinimized();
+    subOf(windows[2])->showMinimized();
+    subOf(windows[0])->move(300, 40);
+    subOf(windows[2])->move(10, 90);
+    const QRect area = main.mdiArea()->viewport()->rect();
+
+    item(main, "mnuWindowArrangeIcons")->trigger();
+    const QRect first = subOf(windows[0])->geometry();
+    const QRect second = subOf(windows[2])->geometry();
+    QCOMPARE(first.topLeft(), QPoint(0, area.bottom() + 1 - first.height()));
+    QCOMPARE(second.topLeft(), QPoint(first.right() + 1, first.top()));
+
+    // Tiling leaves the row of icons uncovered.
+    item(main, "mnuWindowTileH")->trigger();
+    const QRect tiled = subOf(windows[1])->geometry();
+    QCOMPARE(tiled.width(), area.width());
+    QCOMPARE(tiled.bottom(), first.top() - 1);
+}
+
+void tst_menus::windowListActivatesTheChosenWindow() {
+    TestFixture f;
+    const int a = addSmallTimetable(f, "Class", "7A");
+    const int b = addSmallTimetable(f, "Class", "7B");
+    frmMain& main = f.main();
+    activate(main, windowOf(main, b));
+    QMenu* menu = main.menus().menu("mnuWindow");
+    for (int shown = 0; shown < 2; ++shown) {
+        emit menu->aboutToShow();
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 4 + 1 + 2);
+        QVERIFY(actions[4]->isSeparator());
+        QCOMPARE(actions[5]->text(), QStringLiteral("&1 Class 7A"));
+        QCOMPARE(actions[6]->text(), QStringLiteral("&2 Class 7B"));
+        QVERIFY(!actions[5]->isChecked());
+        QVERIFY(actions[6]->isChecked());
+    }
+    menu->actions()[5]->trigger();
+    main.activateCurrentWindow();
+    QCOMPARE(main.activeTableWindow(), windowOf(main, a));
+}
+
+void tst_menus::helpCommands_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Contents") << "mnuHelpContents"
+                              << "contents";
+    QTest::newRow("Index") << "mnuHelpIndex"
+                           << "index";
+    QTest::newRow("Search") << "mnuHelpSearch"
+                            << "search";
+    QTest::newRow("Online Support") << "mnuHelpOnlineSupport"
+                                    << "";
+    QTest::newRow("Send Feedback") << "mnuHelpSendFeedback"
+                                   << "";
+}
+
+void tst_menus::helpCommands() {
+    QFETCH(QString, name);
+    QFETCH(QString, command);
+    TestFixture f;
+    QStringList commands;
+    QList<QUrl> opened;
+    seams().help = [&commands](const QString& c, int) { commands << c; };
+    seams().openUrl = [&opened](const QUrl& url) { opened << url; };
+    frmMain& main = f.main();
+    main.menus().item(name)->trigger();
+    if (command.isEmpty()) {
+        QCOMPARE(opened, QList<QUrl>{ProgramInfo::makerWebPage()});
+        QVERIFY(commands.isEmpty());
+    } else {
+        QCOMPARE(commands, QStringList{command});
+        QVERIFY(opened.isEmpty());
+    }
+}
+
+QTEST_MAIN(tst_menus)
+#include "tst_menus.moc"
