@@ -1,9 +1,11 @@
 #include "frmMain.h"
 
+#include "ClipboardCommands.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "ModMain.h"
 #include "NameBox.h"
+#include "PeriodCommands.h"
 #include "TreeBars.h"
 #include "frmTableWindow.h"
 #include "data/CellLookup.h"
@@ -61,6 +63,8 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    m_periodCommands = new PeriodCommands(*this);
+    new ClipboardCommands(*this);
 }
 
 frmMain::~frmMain() {
