@@ -1,11 +1,13 @@
 #include "frmMain.h"
 
+#include "ClipboardCommands.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "MainToolBar.h"
 #include "MenuCommands.h"
 #include "ModMain.h"
 #include "NameBox.h"
+#include "PeriodCommands.h"
 #include "TreeBars.h"
 #include "frmTableWindow.h"
 #include "data/CellLookup.h"
@@ -67,6 +69,8 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     new MainToolBar(*this);
     new MenuCommands(*this);
+    m_periodCommands = new PeriodCommands(*this);
+    new ClipboardCommands(*this);
 }
 
 frmMain::~frmMain() {

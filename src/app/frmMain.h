@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class MainMenus;
+class PeriodCommands;
 class ModMain;
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,6 +27,8 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     MainMenus& menus() const { return *m_menus; }
     TreeBars& picLeftBar() const { return *m_treeBars; }
+    // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
+    PeriodCommands& periodCommands() const { return *m_periodCommands; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
@@ -75,6 +78,7 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     MainMenus* m_menus = nullptr;
     TreeBars* m_treeBars = nullptr;
+    PeriodCommands* m_periodCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;

@@ -1,5 +1,6 @@
 #include "frmTableWindow.h"
 
+#include "CellClipboard.h"
 #include "ErrorReport.h"
 #include "GridHelpers.h"
 #include "MainMenus.h"
@@ -168,6 +169,14 @@ void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QSt
         return;
     }
     m_main.picLeftBar().setBusy(index, busy.value());
+}
+
+void frmTableWindow::ClipboardPaste() {
+    CellClipboard(m_main, *this).paste();
+}
+
+void frmTableWindow::ClipboardCopy(bool bCut) {
+    CellClipboard(m_main, *this).copy(bCut);
 }
 
 void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text) {

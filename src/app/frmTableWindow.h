@@ -28,6 +28,10 @@ public:
     void ClickMyGrid();
     // Marks in list `index` (0 Tutors, 2 Rooms, 3 Classes) who is busy in that period.
     void UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID);
+    // Pastes the clipboard's cell into the current cell.
+    void ClipboardPaste();
+    // Puts the current cell on the clipboard; a cut then empties it.
+    void ClipboardCopy(bool bCut);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

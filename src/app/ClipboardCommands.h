@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class frmMain;
+
+// Edit > Cut, Copy and Paste and the same items of the grid's cell menu, on the active
+// timetable window.
+class ClipboardCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit ClipboardCommands(frmMain& main);
+
+public slots:
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+
+private:
+    void copy(bool cut);
+    void connectItem(const char* name, void (ClipboardCommands::*command)());
+
+    frmMain& m_main;
+};

@@ -1,0 +1,289 @@
+#include "TestData.h"
+#include "TestFixture.h"
+
+#include "app/MainMenus.h"
+#include "app/TreeBars.h"
+#include "app/frmMain.h"
+#include "app/frmTableWindow.h"
+#include "platform/FlexGrid.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+using namespace TestData;
+
+namespace {
+
+struct School {
+    int classA, classB, tutorId, roomId, subjectId, timetableA, timetableB, lessonId;
+};
+
+// 7A and 7B by Mon, Tue at 9:00 and 10:00; Ann teaches 7A Maths in R1 on Mon 9:00 and 7B
+// something on Tue 10:00, so she is busy then.
+School makeSchool(TestFixture& f) {
+    School s{};
+    s.classA = addName(f.db(), "Class", "7A");
+    s.classB = addName(f.db(), "Class", "7B");
+    s.tutorId = addName(f.db(), "Tutor", "Ann");
+    s.roomId = addName(f.db(), "Room", "R1");
+    s.subjectId = addName(f.db(), "Subject", "Maths");
+    s.timetableA =
+        addTimetable(f.db(), "Class", s.classA, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+    s.timetableB =
+        addTimetable(f.db(), "Class", s.classB, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+    s.lessonId =
+        addSlot(f.db(), {"09:00:00", "Mon", s.classA, s.tutorId, s.roomId, s.subjectId, 1});
+    addSlot(f.db(), {"10:00:00", "Tue", s.classB, s.tutorId, 1, 1, 1});
+    return s;
+}
+
+frmTableWindow* openActive(TestFixture& f, int timetableId) {
+    for (frmTableWindow* w : f.main().timetableWindows()) {
+        if (w->Tag() != timetableId)
+            continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        sub->show();
+        f.main().mdiArea()->setActiveSubWindow(sub);
+        return f.main().activeTableWindow() == w ? w : nullptr;
+    }
+    return nullptr;
+}
+
+void trigger(TestFixture& f, const QString& item) {
+    QAction* action = f.main().menus().item(item);
+    QVERIFY2(action && action->isEnabled(), qPrintable(item));
+    action->trigger();
+}
+
+void goTo(FlexGrid& g, int row, int col) {
+    g.setRow(row);
+    g.setCol(col);
+}
+
+QString clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+// "class,tutor,room,subject,special" of the row at a start and day held by a class; "" if none.
+QString rowAt(TestFixture& f, const QString& start, const QString& dow, int classId) {
+    Result<std::optional<QSqlRecord>> r =
+        f.db().firstRow("SELECT ClassID, TutorID, RoomID, SubjectID, SpecialID FROM Slot "
+                        "WHERE StartTime = ? AND DOW = ? AND ClassID = ? ORDER BY ID",
+                        {start, dow, classId});
+    if (!r || !r.value())
+        return {};
+    QStringList fields;
+    for (int i = 0; i < 5; ++i)
+        fields << r.value()->value(i).toString();
+    return fields.join(',');
+}
+
+} // namespace
+
+class tst_clipboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copyGivesTheCellText_data();
+    void copyGivesTheCellText();
+    void cellWithoutRowCopiesAndCutsNothing();
+    void copyThenPasteIntoAnotherTimetable();
+    void pasteIntoAClashingCellWritesNothing();
+    void cutThenUndo();
+    void pastedTexts_data();
+    void pastedTexts();
+    void pasteIntoATimetableOfNoKindDoesNothing();
+};
+
+void tst_clipboard::copyGivesTheCellText_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("special");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("lesson, edit menu") << "mnuEditCopy" << 1 << "Ann,Maths,R1,7A,1";
+    QTest::newRow("lesson, cell menu") << "mnuRightClickCopy" << 1 << "Ann,Maths,R1,7A,1";
+    QTest::newRow("lunch") << "mnuEditCopy" << 3 << ",,,7A,3";
+}
+
+void tst_clipboard::copyGivesTheCellText() {
+    QFETCH(QString, item);
+    QFETCH(int, special);
+    QFETCH(QString, text);
+    TestFixture f;
+    const School s = makeSchool(f);
+    if (special != 1)
+        QVERIFY(f.db().run(
+            "UPDATE Slot SET TutorID = 1, RoomID = 1, SubjectID = 1, SpecialID = ? WHERE ID = ?",
+            {special, s.lessonId}));
+    frmTableWindow* w = openActive(f, s.timetableA);
+    QVERIFY(w);
+    goTo(w->g(), 1, 1);
+    f.main().menus().item("mnuEditPaste")->setEnabled(false);
+    trigger(f, item);
+    QCOMPARE(clipboardText(), text);
+    QVERIFY(f.main().menus().item("mnuEditPaste")->isEnabled());
+    QVERIFY(f.boxes.calls.isEmpty());
+}
+
+void tst_clipboard::cellWithoutRowCopiesAndCutsNothing() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = openActive(f, s.timetableA);
+    QVERIFY(w);
+    goTo(w->g(), 2, 1); // Tue 9:00: no row
+    QGuiApplication::clipboard()->setText("kept");
+    trigger(f, "mnuEditCopy");
+    QCOMPARE(clipboardText(), QStringLiteral("kept"));
+    trigger(f, "mnuEditCut");
+    QCOMPARE(clipboardText(), QStringLiteral("kept"));
+    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classA), QString());
+    QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
+}
+
+void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* a = openActive(f, s.timetableA);
+    QVERIFY(a);
+    goTo(a->g(), 1, 1);
+    trigger(f, "mnuEditCopy");
+    frmTableWindow* b = openActive(f, s.timetableB);
+    QVERIFY(b);
+    goTo(b->g(), 2, 1); // Tue 9:00: Ann is free
+    trigger(f, "mnuRightClickPaste");
+    QVERIFY(f.boxes.calls.isEmpty());
+    // The target keeps its own class; the rest comes from the clipboard.
+    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classB), QStringLiteral("%1,%2,%3,%4,1")
+                                                        .arg(s.classB)
+                                                        .arg(s.tutorId)
+                                                        .arg(s.roomId)
+                                                        .arg(s.subjectId));
+    QCOMPARE(b->g().TextMatrix(2, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
+    QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
+}
+
+void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = openActive(f, s.timetableA);
+    QVERIFY(w);
+    goTo(w->g(), 1, 1);
+    trigger(f, "mnuEditCopy");
+    goTo(w->g(), 2, 2); // Tue 10:00: Ann teaches 7B
+    trigger(f, "mnuEditPaste");
+    QCOMPARE(f.boxes.calls.size(), 1);
+    QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
+    QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
+    QVERIFY(f.boxes.last().text.contains("The Tutor Ann "));
+    QCOMPARE(rowAt(f, "10:00:00", "Tue", s.classA), QString());
+    QCOMPARE(w->g().TextMatrix(2, 2), QString());
+}
+
+void tst_clipboard::cutThenUndo() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = openActive(f, s.timetableA);
+    QVERIFY(w);
+    goTo(w->g(), 1, 1);
+    trigger(f, "mnuEditCut");
+    QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
+    const QString lesson =
+        QStringLiteral("%1,%2,%3,%4,1").arg(s.classA).arg(s.tutorId).arg(s.roomId).arg(s.subjectId);
+    QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), QStringLiteral("%1,1,1,1,1").arg(s.classA));
+    QCOMPARE(w->g().TextMatrix(1, 1).trimmed(), QString());
+
+    trigger(f, "mnuEditUndo");
+    QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), lesson);
+    QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 2);
+}
+
+void tst_clipboard::pastedTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("written"); // "tutor,room,subject,special" of the row; "" for none
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("four fields") << "Ann,Maths,R1,7A"
+                                 << "";
+    QTest::newRow("six fields") << "Ann,Maths,R1,7A,1,1"
+                                << "";
+    QTest::newRow("prose") << "Please buy milk."
+                           << "";
+    QTest::newRow("special not a number") << "Ann,Maths,R1,7A,one"
+                                          << "";
+    QTest::newRow("special 0") << "Ann,Maths,R1,7A,0"
+                               << "";
+    QTest::newRow("special 5") << "Ann,Maths,R1,7A,5"
+                               << "";
+    QTest::newRow("special huge") << "Ann,Maths,R1,7A,99999999999999999999"
+                                  << "";
+    QTest::newRow("special negative") << "Ann,Maths,R1,7A,-70000"
+                                      << "";
+    QTest::newRow("unknown tutor") << "Bob,Maths,R1,7A,1"
+                                   << "";
+    QTest::newRow("unknown class") << "Ann,Maths,R1,9Z,1"
+                                   << "";
+    QTest::newRow("name differs in case") << "ann,Maths,R1,7A,1"
+                                          << "";
+    QTest::newRow("lesson") << "Ann,Maths,R1,7A,1"
+                            << "T,R,S,1";
+    QTest::newRow("lunch") << ",,,7A,3"
+                           << "1,1,1,3";
+    QTest::newRow("unavailable, no class") << ",,,,2"
+                                           << "1,1,1,2";
+    QTest::newRow("subject alone") << ",Maths,,,1"
+                                   << "1,1,S,1";
+    QTest::newRow("rounded special") << ",,,,3.8"
+                                     << "1,1,1,4";
+    QTest::newRow("line end after the number") << "Ann,Maths,R1,7A,1\n"
+                                               << "T,R,S,1";
+}
+
+void tst_clipboard::pastedTexts() {
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = openActive(f, s.timetableA);
+    QVERIFY(w);
+    const int names =
+        scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)");
+    goTo(w->g(), 2, 1); // Tue 9:00
+    QGuiApplication::clipboard()->setText(text);
+    trigger(f, "mnuEditPaste");
+
+    QVERIFY(f.boxes.calls.isEmpty());
+    QCOMPARE(scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)"),
+             names);
+    written.replace("T", QString::number(s.tutorId))
+        .replace("R", QString::number(s.roomId))
+        .replace("S", QString::number(s.subjectId));
+    const QString expected =
+        written.isEmpty() ? QString() : QStringLiteral("%1,%2").arg(s.classA).arg(written);
+    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classA), expected);
+}
+
+void tst_clipboard::pasteIntoATimetableOfNoKindDoesNothing() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    const int odd = addTimetable(f.db(), "Subject", s.subjectId, {"Tue"}, {{"09:00:00"}});
+    frmTableWindow* w = openActive(f, odd);
+    QVERIFY(w);
+    const int rows = scalar(f.db(), "SELECT COUNT(*) FROM Slot");
+    QGuiApplication::clipboard()->setText("Ann,Maths,R1,7A,1");
+    goTo(w->g(), 1, 1);
+    f.boxes.calls.clear(); // loading a cell of such a timetable reports it; that is not ours
+    const int tutorShown = f.main().picLeftBar().selectedId(TreeBars::Tutors);
+    w->ClipboardPaste();
+    QCOMPARE(f.main().picLeftBar().selectedId(TreeBars::Tutors), tutorShown);
+    w->ClipboardCopy(true);
+    QVERIFY(f.boxes.calls.isEmpty());
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), rows);
+    QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
+}
+
+QTEST_MAIN(tst_clipboard)
+#include "tst_clipboard.moc"
