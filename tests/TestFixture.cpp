@@ -1,9 +1,11 @@
 #include "TestFixture.h"
 
 #include "SchemaScript.h"
+#include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -59,6 +61,27 @@ frmTableWindow* TestFixture::openTimetable(int timetableId) {
     main().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
     main().activateCurrentWindow();
     return window;
+}
+
+frmTableWindow* TestFixture::activateOpen(int timetableId) {
+    for (frmTableWindow* window : main().timetableWindows()) {
+        if (window->Tag() != timetableId)
+            continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        sub->show();
+        main().mdiArea()->setActiveSubWindow(sub);
+        main().activateCurrentWindow();
+        return main().activeTableWindow() == window ? window : nullptr;
+    }
+    return nullptr;
+}
+
+bool TestFixture::trigger(const QString& item) {
+    QAction* action = main().menus().item(item);
+    if (!action || !action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
 }
 
 QString TestFixture::dbPath() const {

@@ -44,6 +44,11 @@ public:
     // Opens a stored timetable in its window, draws it and makes it the active window.
     frmTableWindow* openTimetable(int timetableId);
 
+    // Makes the already open window of a timetable the active one; null when none is open.
+    frmTableWindow* activateOpen(int timetableId);
+    // Chooses a menu item as the user does; false when it is missing or disabled.
+    bool trigger(const QString& item);
+
     // Makes a new database file from the script at `path`.
     static QString makeDatabase(const QString& path);
 

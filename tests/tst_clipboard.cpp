@@ -41,24 +41,6 @@ School makeSchool(TestFixture& f) {
     return s;
 }
 
-frmTableWindow* openActive(TestFixture& f, int timetableId) {
-    for (frmTableWindow* w : f.main().timetableWindows()) {
-        if (w->Tag() != timetableId)
-            continue;
-        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-        sub->show();
-        f.main().mdiArea()->setActiveSubWindow(sub);
-        return f.main().activeTableWindow() == w ? w : nullptr;
-    }
-    return nullptr;
-}
-
-void trigger(TestFixture& f, const QString& item) {
-    QAction* action = f.main().menus().item(item);
-    QVERIFY2(action && action->isEnabled(), qPrintable(item));
-    action->trigger();
-}
-
 void goTo(FlexGrid& g, int row, int col) {
     g.setRow(row);
     g.setCol(col);
@@ -118,11 +100,11 @@ void tst_clipboard::copyGivesTheCellText() {
         QVERIFY(f.db().run(
             "UPDATE Slot SET TutorID = 1, RoomID = 1, SubjectID = 1, SpecialID = ? WHERE ID = ?",
             {special, s.lessonId}));
-    frmTableWindow* w = openActive(f, s.timetableA);
+    frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
     goTo(w->g(), 1, 1);
     f.main().menus().item("mnuEditPaste")->setEnabled(false);
-    trigger(f, item);
+    QVERIFY(f.trigger(item));
     QCOMPARE(clipboardText(), text);
     QVERIFY(f.main().menus().item("mnuEditPaste")->isEnabled());
     QVERIFY(f.boxes.calls.isEmpty());
@@ -131,13 +113,13 @@ void tst_clipboard::copyGivesTheCellText() {
 void tst_clipboard::cellWithoutRowCopiesAndCutsNothing() {
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableA);
+    frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
     goTo(w->g(), 2, 1); // Tue 9:00: no row
     QGuiApplication::clipboard()->setText("kept");
-    trigger(f, "mnuEditCopy");
+    QVERIFY(f.trigger("mnuEditCopy"));
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
-    trigger(f, "mnuEditCut");
+    QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
     QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classA), QString());
     QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
@@ -146,14 +128,14 @@ void tst_clipboard::cellWithoutRowCopiesAndCutsNothing() {
 void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* a = openActive(f, s.timetableA);
+    frmTableWindow* a = f.activateOpen(s.timetableA);
     QVERIFY(a);
     goTo(a->g(), 1, 1);
-    trigger(f, "mnuEditCopy");
-    frmTableWindow* b = openActive(f, s.timetableB);
+    QVERIFY(f.trigger("mnuEditCopy"));
+    frmTableWindow* b = f.activateOpen(s.timetableB);
     QVERIFY(b);
     goTo(b->g(), 2, 1); // Tue 9:00: Ann is free
-    trigger(f, "mnuRightClickPaste");
+    QVERIFY(f.trigger("mnuRightClickPaste"));
     QVERIFY(f.boxes.calls.isEmpty());
     // The target keeps its own class; the rest comes from the clipboard.
     QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classB), QStringLiteral("%1,%2,%3,%4,1")
@@ -168,12 +150,12 @@ void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
 void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableA);
+    frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
     goTo(w->g(), 1, 1);
-    trigger(f, "mnuEditCopy");
+    QVERIFY(f.trigger("mnuEditCopy"));
     goTo(w->g(), 2, 2); // Tue 10:00: Ann teaches 7B
-    trigger(f, "mnuEditPaste");
+    QVERIFY(f.trigger("mnuEditPaste"));
     QCOMPARE(f.boxes.calls.size(), 1);
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
     QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
@@ -185,17 +167,17 @@ void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
 void tst_clipboard::cutThenUndo() {
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableA);
+    frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
     goTo(w->g(), 1, 1);
-    trigger(f, "mnuEditCut");
+    QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
     const QString lesson =
         QStringLiteral("%1,%2,%3,%4,1").arg(s.classA).arg(s.tutorId).arg(s.roomId).arg(s.subjectId);
     QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), QStringLiteral("%1,1,1,1,1").arg(s.classA));
     QCOMPARE(w->g().TextMatrix(1, 1).trimmed(), QString());
 
-    trigger(f, "mnuEditUndo");
+    QVERIFY(f.trigger("mnuEditUndo"));
     QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), lesson);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 2);
@@ -247,13 +229,13 @@ void tst_clipboard::pastedTexts() {
     QFETCH(QString, written);
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableA);
+    frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
     const int names =
         scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)");
     goTo(w->g(), 2, 1); // Tue 9:00
     QGuiApplication::clipboard()->setText(text);
-    trigger(f, "mnuEditPaste");
+    QVERIFY(f.trigger("mnuEditPaste"));
 
     QVERIFY(f.boxes.calls.isEmpty());
     QCOMPARE(scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)"),
@@ -270,7 +252,7 @@ void tst_clipboard::pasteIntoATimetableOfNoKindDoesNothing() {
     TestFixture f;
     const School s = makeSchool(f);
     const int odd = addTimetable(f.db(), "Subject", s.subjectId, {"Tue"}, {{"09:00:00"}});
-    frmTableWindow* w = openActive(f, odd);
+    frmTableWindow* w = f.activateOpen(odd);
     QVERIFY(w);
     const int rows = scalar(f.db(), "SELECT COUNT(*) FROM Slot");
     QGuiApplication::clipboard()->setText("Ann,Maths,R1,7A,1");

@@ -41,30 +41,11 @@ School makeSchool(TestFixture& f) {
     return s;
 }
 
-// Starts the program on the school and makes the timetable's window the active one.
-frmTableWindow* openActive(TestFixture& f, int timetableId) {
-    for (frmTableWindow* w : f.main().timetableWindows()) {
-        if (w->Tag() != timetableId)
-            continue;
-        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-        sub->show();
-        f.main().mdiArea()->setActiveSubWindow(sub);
-        return f.main().activeTableWindow() == w ? w : nullptr;
-    }
-    return nullptr;
-}
-
 void select(FlexGrid& g, int row, int col, int rowSel, int colSel) {
     g.setRow(row);
     g.setCol(col);
     g.setRowSel(rowSel);
     g.setColSel(colSel);
-}
-
-void trigger(TestFixture& f, const QString& item) {
-    QAction* action = f.main().menus().item(item);
-    QVERIFY2(action && action->isEnabled(), qPrintable(item));
-    action->trigger();
 }
 
 int slotCount(TestFixture& f) {
@@ -101,6 +82,7 @@ class tst_periods : public QObject {
     Q_OBJECT
 
 private slots:
+    void failedBlockWriteStopsAtTheFirstError();
     void oneCellWritesWithoutQuestion_data();
     void oneCellWritesWithoutQuestion();
     void blockAsksFirst_data();
@@ -111,6 +93,19 @@ private slots:
     void sameSize_data();
     void sameSize();
 };
+
+void tst_periods::failedBlockWriteStopsAtTheFirstError() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
+    QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    select(w->g(), 2, 1, 3, 3);
+    f.boxes.answers = {vb::vbYes};
+    QVERIFY(f.trigger("mnuPeriodUnavailable"));
+    QCOMPARE(f.boxes.calls.size(), 2); // the question, then one error
+    QVERIFY(f.boxes.last().text.contains("disk full"));
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 1);
+}
 
 void tst_periods::oneCellWritesWithoutQuestion_data() {
     QTest::addColumn<QString>("item");
@@ -128,10 +123,10 @@ void tst_periods::oneCellWritesWithoutQuestion() {
     QFETCH(int, special);
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     select(w->g(), 2, 2, 2, 2);
-    trigger(f, item);
+    QVERIFY(f.trigger(item));
     QVERIFY(f.boxes.calls.isEmpty());
     QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,1,1,1,%2").arg(s.classId).arg(special));
     QCOMPARE(w->g().TextMatrix(2, 2).trimmed(), QString()); // an empty lesson is blank lines
@@ -174,12 +169,12 @@ void tst_periods::blockAsksFirst() {
     QFETCH(int, special);
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     const QString before = blockRows(f, *w);
     select(w->g(), 1, 1, 3, 3);
     f.boxes.answers = {answer};
-    trigger(f, item);
+    QVERIFY(f.trigger(item));
 
     if (question.isEmpty()) {
         QVERIFY(f.boxes.calls.isEmpty());
@@ -202,11 +197,11 @@ void tst_periods::blockAsksFirst() {
 void tst_periods::blockIsWrittenFromTopLeftAndStaysSelected() {
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     FlexGrid& g = w->g();
     select(g, 3, 3, 2, 2); // dragged from the bottom-right corner up to the top-left
-    trigger(f, "mnuPeriodLunch");
+    QVERIFY(f.trigger("mnuPeriodLunch"));
 
     QCOMPARE(g.Row(), 2);
     QCOMPARE(g.Col(), 2);
@@ -237,11 +232,11 @@ void tst_periods::unavailableOnLessonKeepsTheRow() {
     TestFixture f;
     const School s = makeSchool(f);
     const int ann = addTimetable(f.db(), "Tutor", s.tutorId, {"Mon"}, {{"09:00:00"}});
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     select(w->g(), 1, 1, 1, 1);
-    trigger(f, "mnuPeriodUnavailable");
+    QVERIFY(f.trigger("mnuPeriodUnavailable"));
 
     QCOMPARE(slotCount(f), 1);
     QCOMPARE(scalar(f.db(),
@@ -252,7 +247,7 @@ void tst_periods::unavailableOnLessonKeepsTheRow() {
     QCOMPARE(w->g().TextMatrix(1, 1), QString());
     QCOMPARE(w->g().data().format(1, 1).backColor, std::optional<QColor>(UnavailableBack));
     // The row was shared: Ann's timetable no longer shows the lesson.
-    frmTableWindow* annWindow = openActive(f, ann);
+    frmTableWindow* annWindow = f.activateOpen(ann);
     QVERIFY(annWindow);
     QCOMPARE(annWindow->g().TextMatrix(1, 1), QString());
 }
@@ -262,16 +257,16 @@ void tst_periods::lunchColumnOnAndOff() {
     const School s = makeSchool(f);
     // The header is the Special row's name, whatever it is.
     QVERIFY(f.db().run("UPDATE Special SET Name = 'Dinner' WHERE ID = 3"));
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     FlexGrid& g = w->g();
     const int column = g.ColData(2);
     select(g, 2, 2, 3, 3); // several columns: only the current one changes
     f.boxes.answers = {vb::vbNo, vb::vbYes};
-    trigger(f, "mnuFormatDefineLunchColumn");
+    QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {column}), 1);
     QCOMPARE(slotCount(f), 1);
-    trigger(f, "mnuFormatDefineLunchColumn");
+    QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
 
     QCOMPARE(f.boxes.last().text, QStringLiteral("Set this column for a lunch break?"));
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {column}), 3);
@@ -284,7 +279,7 @@ void tst_periods::lunchColumnOnAndOff() {
     }
     QVERIFY(!QGuiApplication::overrideCursor());
 
-    trigger(f, "mnuFormatDefineLunchColumn");
+    QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
     QCOMPARE(f.boxes.last().text, QStringLiteral("Remove the lunch break from this column?"));
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {column}), 1);
     QCOMPARE(g.TextMatrix(0, 2), QStringLiteral("10:00 - 10:40"));
@@ -308,7 +303,7 @@ void tst_periods::sameSize() {
     QFETCH(int, answer);
     TestFixture f;
     const School s = makeSchool(f);
-    frmTableWindow* w = openActive(f, s.timetableId);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     FlexGrid& g = w->g();
     const auto size = [&g, columns](int i) { return columns ? g.ColWidth(i) : g.RowHeight(i); };
@@ -321,7 +316,7 @@ void tst_periods::sameSize() {
     setSize(3, 1300);
     select(g, 2, 2, 2, 2);
     f.boxes.answers = {answer};
-    trigger(f, columns ? "mnuFormatSameSizeColumns" : "mnuFormatSameSizeRows");
+    QVERIFY(f.trigger(columns ? "mnuFormatSameSizeColumns" : "mnuFormatSameSizeRows"));
 
     QCOMPARE(f.boxes.last().text, columns ? QStringLiteral("Set all columns to the same width?")
                                           : QStringLiteral("Set all rows to the same height?"));

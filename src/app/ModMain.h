@@ -26,6 +26,10 @@ public:
     QString CreateTTViewBy;
     bool AutoFillShowWelcome = false;
 
+    // The last cell write failed in the database (shown to the user already): a command
+    // writing many cells stops rather than repeat the same error for each.
+    bool WriteFailed = false;
+
     // One-step undo: the row the last cell write touched, as it was before.
     std::optional<SlotUndo> Undo;
 

@@ -84,8 +84,9 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
     const int right = std::max(g.Col(), g.ColSel());
     {
         RedrawOff redrawOff(g);
-        for (int r = top; r <= bottom; ++r) {
-            for (int c = left; c <= right; ++c)
+        m_main.state().WriteFailed = false;
+        for (int r = top; r <= bottom && !m_main.state().WriteFailed; ++r) {
+            for (int c = left; c <= right && !m_main.state().WriteFailed; ++c)
                 writeSpecialCell(*f, r, c, iSpecialSlotID);
         }
         g.setRow(top);

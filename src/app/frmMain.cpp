@@ -374,6 +374,7 @@ void frmMain::UpdateSlot(int) {
     chosen.classId = m_treeBars->selectedId(TreeBars::Classes);
     chosen.specialId = m_state.CurrentSpecialID;
     Result<SlotWriteOutcome> outcome = SlotWriter(m_state.db()).write(*key.value(), chosen);
+    m_state.WriteFailed = !outcome;
     if (!outcome) {
         reportError(QStringLiteral("The period could not be written."), outcome.error(), this);
         f->ClickMyGrid();

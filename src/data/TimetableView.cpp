@@ -1,21 +1,13 @@
 #include "TimetableView.h"
 
+#include "SlotIds.h"
+
 #include <QSqlRecord>
 #include <QVariant>
 
 int TimetableView::ownerId() const {
     const std::optional<ViewKind> owner = kind();
-    if (!owner)
-        return 1;
-    switch (*owner) {
-    case ViewKind::Class:
-        return classId;
-    case ViewKind::Tutor:
-        return tutorId;
-    case ViewKind::Room:
-        return roomId;
-    }
-    return 1;
+    return owner ? SlotIds{subjectId, classId, tutorId, roomId}.resource(*owner) : SlotIds::None;
 }
 
 Result<std::optional<TimetableView>> TimetableView::read(const DBConnection& db, int id) {
