@@ -7,7 +7,7 @@
 
 namespace {
 
-struct ItemSpec {
+struct ItemDefinition {
     const char* name;
     const char* caption; // "-" for a separator
     const char* shortcut;
@@ -15,14 +15,14 @@ struct ItemSpec {
     bool visible;
 };
 
-struct MenuSpec {
+struct MenuDefinition {
     const char* name;
     const char* caption;
-    std::initializer_list<ItemSpec> items;
+    std::initializer_list<ItemDefinition> items;
 };
 
-const std::initializer_list<MenuSpec>& menuBarSpec() {
-    static const std::initializer_list<MenuSpec> menus = {
+const std::initializer_list<MenuDefinition>& menuBarDefinition() {
+    static const std::initializer_list<MenuDefinition> menus = {
         {"mnuFile", "&File",
          {{"mnuFileNew", "&New Timetable...", "Ctrl+N", true, true},
           {"mnuFileOpen", "&Open Timetable...", "Ctrl+O", true, true},
@@ -102,7 +102,7 @@ const std::initializer_list<MenuSpec>& menuBarSpec() {
     return menus;
 }
 
-const MenuSpec RightClickSpec = {"mnuRightClick", "Prop",
+const MenuDefinition RightClickDefinition = {"mnuRightClick", "Prop",
                                  {{"mnuRightClickUndo", "&Undo", "", false, true},
                                   {"mnuRightClickSep1", "-", "", true, true},
                                   {"mnuRightClickCut", "Cu&t", "", true, true},
@@ -112,7 +112,7 @@ const MenuSpec RightClickSpec = {"mnuRightClick", "Prop",
                                   {"mnuRightClickSep2", "-", "", true, true},
                                   {"mnuRightClickSelectAll", "Select &All", "", true, true}}};
 
-const MenuSpec LeftMenuRightClickSpec = {"mnuLeftMenuRightClick", "mnuLeftMenuRightClick",
+const MenuDefinition LeftMenuRightClickDefinition = {"mnuLeftMenuRightClick", "mnuLeftMenuRightClick",
                                          {{"mnuLMRCManageTutors", "Manage &Tutors...", "", true, true},
                                           {"mnuLMRCSubjects", "Manage &Subjects...", "", true, true},
                                           {"mnuLMRCRooms", "Manage &Rooms...", "", true, true},
@@ -121,21 +121,21 @@ const MenuSpec LeftMenuRightClickSpec = {"mnuLeftMenuRightClick", "mnuLeftMenuRi
 } // namespace
 
 MainMenus::MainMenus(QMainWindow& window) : QObject(&window), m_window(window) {
-    const auto fill = [this](QMenu& menu, const MenuSpec& spec) {
-        for (const ItemSpec& item : spec.items) {
+    const auto fill = [this](QMenu& menu, const MenuDefinition& definition) {
+        for (const ItemDefinition& item : definition.items) {
             QAction* action = addItem(menu, QString::fromLatin1(item.name), QString::fromLatin1(item.caption),
                                       QString::fromLatin1(item.shortcut));
             action->setEnabled(item.enabled);
             action->setVisible(item.visible);
         }
     };
-    for (const MenuSpec& spec : menuBarSpec())
-        fill(*addMenu(QString::fromLatin1(spec.name), QString::fromLatin1(spec.caption)), spec);
-    m_rightClick = addMenu(QString::fromLatin1(RightClickSpec.name), QString::fromLatin1(RightClickSpec.caption));
-    fill(*m_rightClick, RightClickSpec);
-    m_leftMenuRightClick = addMenu(QString::fromLatin1(LeftMenuRightClickSpec.name),
-                                   QString::fromLatin1(LeftMenuRightClickSpec.caption));
-    fill(*m_leftMenuRightClick, LeftMenuRightClickSpec);
+    for (const MenuDefinition& definition : menuBarDefinition())
+        fill(*addMenu(QString::fromLatin1(definition.name), QString::fromLatin1(definition.caption)), definition);
+    m_rightClick = addMenu(QString::fromLatin1(RightClickDefinition.name), QString::fromLatin1(RightClickDefinition.caption));
+    fill(*m_rightClick, RightClickDefinition);
+    m_leftMenuRightClick = addMenu(QString::fromLatin1(LeftMenuRightClickDefinition.name),
+                                   QString::fromLatin1(LeftMenuRightClickDefinition.caption));
+    fill(*m_leftMenuRightClick, LeftMenuRightClickDefinition);
     // The pop-ups are not on the menu bar.
     m_window.menuBar()->removeAction(m_rightClick->menuAction());
     m_window.menuBar()->removeAction(m_leftMenuRightClick->menuAction());
