@@ -5,7 +5,7 @@
 #include "ModMain.h"
 #include "TreeBars.h"
 #include "data/LunchColumn.h"
-#include "data/SpecialKind.h"
+#include "data/PeriodKind.h"
 #include "frmMain.h"
 #include "frmTableWindow.h"
 #include "platform/FlexGrid.h"

@@ -1,6 +1,6 @@
 #include "CellClipboardText.h"
 
-#include "SpecialKind.h"
+#include "PeriodKind.h"
 
 #include <QStringList>
 #include <QVariant>
