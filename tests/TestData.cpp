@@ -64,4 +64,26 @@ QList<int> dayIds(const DBConnection& db, int timetableId) {
     return ids(db, QStringLiteral("SELECT ID FROM YTitle WHERE TimeTableViewID = ? ORDER BY ID"), timetableId);
 }
 
+int slotCount(const DBConnection& db) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow(QStringLiteral("SELECT COUNT(*) FROM Slot"));
+    if (!row || !row.value())
+        qFatal("test data: cannot count slots");
+    return row.value()->value(0).toInt();
+}
+
+QString classSlotText(const DBConnection& db, const QString& start, const QString& dow, int classId) {
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT ClassID, TutorID, RoomID, SubjectID, SpecialID FROM Slot "
+                                   "WHERE StartTime = ? AND DOW = ? AND ClassID = ? ORDER BY ID"),
+                    {start, dow, classId});
+    if (!row)
+        qFatal("test data: %s", qPrintable(row.error().message));
+    if (!row.value())
+        return {};
+    QStringList fields;
+    for (int i = 0; i < 5; ++i)
+        fields << row.value()->value(i).toString();
+    return fields.join(QLatin1Char(','));
+}
+
 } // namespace TestData

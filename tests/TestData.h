@@ -36,4 +36,10 @@ int addSlot(const DBConnection& db, const Slot& slot);
 QList<int> columnIds(const DBConnection& db, int timetableId);
 QList<int> dayIds(const DBConnection& db, int timetableId);
 
+int slotCount(const DBConnection& db);
+
+// "class,tutor,room,subject,special" of the first row at a start and day held by a class;
+// "" when there is none.
+QString classSlotText(const DBConnection& db, const QString& start, const QString& dow, int classId);
+
 } // namespace TestData

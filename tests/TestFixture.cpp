@@ -4,6 +4,7 @@
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
+#include "platform/FlexGrid.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -97,6 +98,13 @@ std::unique_ptr<DBConnection> TestFixture::openSecond(DBConnection::Options opti
 
 QString TestFixture::makeDatabase(const QString& path) {
     return SchemaScript::createDatabase(QStringLiteral(PERIWELL_DB_SQL), path);
+}
+
+void selectCells(FlexGrid& grid, int row, int col, int rowSel, int colSel) {
+    grid.setRow(row);
+    grid.setCol(col);
+    grid.setRowSel(rowSel < 0 ? row : rowSel);
+    grid.setColSel(colSel < 0 ? col : colSel);
 }
 
 int scalar(const DBConnection& db, const QString& sql, const QVariantList& values) {

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class FlexGrid;
 class frmMain;
 class frmTableWindow;
 
@@ -63,6 +64,10 @@ public:
 private:
     std::unique_ptr<frmMain> m_main;
 };
+
+// Makes (row, col) the current cell and selects the block to (rowSel, colSel), the current
+// cell alone when they are left out.
+void selectCells(FlexGrid& grid, int row, int col, int rowSel = -1, int colSel = -1);
 
 // Reads one number from the database; INT_MIN (with a warning) on any error.
 int scalar(const DBConnection& db, const QString& sql, const QVariantList& values = {});

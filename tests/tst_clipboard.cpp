@@ -41,27 +41,8 @@ School makeSchool(TestFixture& f) {
     return s;
 }
 
-void goTo(FlexGrid& g, int row, int col) {
-    g.setRow(row);
-    g.setCol(col);
-}
-
 QString clipboardText() {
     return QGuiApplication::clipboard()->text();
-}
-
-// "class,tutor,room,subject,special" of the row at a start and day held by a class; "" if none.
-QString rowAt(TestFixture& f, const QString& start, const QString& dow, int classId) {
-    Result<std::optional<QSqlRecord>> r =
-        f.db().firstRow("SELECT ClassID, TutorID, RoomID, SubjectID, SpecialID FROM Slot "
-                        "WHERE StartTime = ? AND DOW = ? AND ClassID = ? ORDER BY ID",
-                        {start, dow, classId});
-    if (!r || !r.value())
-        return {};
-    QStringList fields;
-    for (int i = 0; i < 5; ++i)
-        fields << r.value()->value(i).toString();
-    return fields.join(',');
 }
 
 } // namespace
@@ -102,7 +83,7 @@ void tst_clipboard::copyGivesTheCellText() {
             {special, s.lessonId}));
     frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
-    goTo(w->g(), 1, 1);
+    selectCells(w->g(), 1, 1);
     f.main().menus().item("mnuEditPaste")->setEnabled(false);
     QVERIFY(f.trigger(item));
     QCOMPARE(clipboardText(), text);
@@ -115,13 +96,13 @@ void tst_clipboard::cellWithoutRowCopiesAndCutsNothing() {
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
-    goTo(w->g(), 2, 1); // Tue 9:00: no row
+    selectCells(w->g(), 2, 1); // Tue 9:00: no row
     QGuiApplication::clipboard()->setText("kept");
     QVERIFY(f.trigger("mnuEditCopy"));
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
     QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
-    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classA), QString());
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classA), QString());
     QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
 }
 
@@ -130,15 +111,15 @@ void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
     const School s = makeSchool(f);
     frmTableWindow* a = f.activateOpen(s.timetableA);
     QVERIFY(a);
-    goTo(a->g(), 1, 1);
+    selectCells(a->g(), 1, 1);
     QVERIFY(f.trigger("mnuEditCopy"));
     frmTableWindow* b = f.activateOpen(s.timetableB);
     QVERIFY(b);
-    goTo(b->g(), 2, 1); // Tue 9:00: Ann is free
+    selectCells(b->g(), 2, 1); // Tue 9:00: Ann is free
     QVERIFY(f.trigger("mnuRightClickPaste"));
     QVERIFY(f.boxes.calls.isEmpty());
     // The target keeps its own class; the rest comes from the clipboard.
-    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classB), QStringLiteral("%1,%2,%3,%4,1")
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classB), QStringLiteral("%1,%2,%3,%4,1")
                                                         .arg(s.classB)
                                                         .arg(s.tutorId)
                                                         .arg(s.roomId)
@@ -152,15 +133,15 @@ void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
-    goTo(w->g(), 1, 1);
+    selectCells(w->g(), 1, 1);
     QVERIFY(f.trigger("mnuEditCopy"));
-    goTo(w->g(), 2, 2); // Tue 10:00: Ann teaches 7B
+    selectCells(w->g(), 2, 2); // Tue 10:00: Ann teaches 7B
     QVERIFY(f.trigger("mnuEditPaste"));
     QCOMPARE(f.boxes.calls.size(), 1);
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
     QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
     QVERIFY(f.boxes.last().text.contains("The Tutor Ann "));
-    QCOMPARE(rowAt(f, "10:00:00", "Tue", s.classA), QString());
+    QCOMPARE(classSlotText(f.db(), "10:00:00", "Tue", s.classA), QString());
     QCOMPARE(w->g().TextMatrix(2, 2), QString());
 }
 
@@ -169,16 +150,16 @@ void tst_clipboard::cutThenUndo() {
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableA);
     QVERIFY(w);
-    goTo(w->g(), 1, 1);
+    selectCells(w->g(), 1, 1);
     QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
     const QString lesson =
         QStringLiteral("%1,%2,%3,%4,1").arg(s.classA).arg(s.tutorId).arg(s.roomId).arg(s.subjectId);
-    QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), QStringLiteral("%1,1,1,1,1").arg(s.classA));
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.classA), QStringLiteral("%1,1,1,1,1").arg(s.classA));
     QCOMPARE(w->g().TextMatrix(1, 1).trimmed(), QString());
 
     QVERIFY(f.trigger("mnuEditUndo"));
-    QCOMPARE(rowAt(f, "09:00:00", "Mon", s.classA), lesson);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.classA), lesson);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 2);
 }
@@ -233,7 +214,7 @@ void tst_clipboard::pastedTexts() {
     QVERIFY(w);
     const int names =
         scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)");
-    goTo(w->g(), 2, 1); // Tue 9:00
+    selectCells(w->g(), 2, 1); // Tue 9:00
     QGuiApplication::clipboard()->setText(text);
     QVERIFY(f.trigger("mnuEditPaste"));
 
@@ -245,7 +226,7 @@ void tst_clipboard::pastedTexts() {
         .replace("S", QString::number(s.subjectId));
     const QString expected =
         written.isEmpty() ? QString() : QStringLiteral("%1,%2").arg(s.classA).arg(written);
-    QCOMPARE(rowAt(f, "09:00:00", "Tue", s.classA), expected);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classA), expected);
 }
 
 void tst_clipboard::pasteIntoATimetableOfNoKindDoesNothing() {
@@ -256,7 +237,7 @@ void tst_clipboard::pasteIntoATimetableOfNoKindDoesNothing() {
     QVERIFY(w);
     const int rows = scalar(f.db(), "SELECT COUNT(*) FROM Slot");
     QGuiApplication::clipboard()->setText("Ann,Maths,R1,7A,1");
-    goTo(w->g(), 1, 1);
+    selectCells(w->g(), 1, 1);
     f.boxes.calls.clear(); // loading a cell of such a timetable reports it; that is not ours
     const int tutorShown = f.main().picLeftBar().selectedId(TreeBars::Tutors);
     w->ClipboardPaste();

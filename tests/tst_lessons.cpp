@@ -41,10 +41,6 @@ School makeSchool(TestFixture& f) {
     return s;
 }
 
-int slotCount(TestFixture& f) {
-    return scalar(f.db(), "SELECT COUNT(*) FROM Slot");
-}
-
 QAction& undoItem(TestFixture& f) {
     return *f.main().menus().item("mnuEditUndo");
 }
@@ -73,7 +69,7 @@ void tst_lessons::newLessonShowsInEveryTimetableOfIt() {
     clickItem(bars, TreeBars::Tutors, "Ann");
     clickItem(bars, TreeBars::Subjects, "Maths");
     clickItem(bars, TreeBars::Rooms, "R1");
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(scalar(f.db(),
                     "SELECT COUNT(*) FROM Slot WHERE ClassID = ? AND TutorID = ? AND SubjectID = ? AND "
                     "RoomID = ? AND SpecialID = 1 AND StartTime = '09:00:00' AND DOW = 'Mon' AND Duration = 40",
@@ -103,7 +99,7 @@ void tst_lessons::clashIsRefusedWithTheMessage() {
              QStringLiteral("A clash has occured.\r\n\r\nThe Tutor Ann is scheduled elsewhere at this time and "
                             "\r\ncannot be used here. To correct this problem select the Tutor's \r\ntimetable "
                             "and make them available. \r\n"));
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(w->g().TextMatrix(1, 1), QString());
     QCOMPARE(bars.selectedId(TreeBars::Tutors), 1); // the lists show the stored cell again
     QVERIFY(!undoItem(f).isEnabled());
@@ -127,9 +123,9 @@ void tst_lessons::undoTakesBackTheLastWrite() {
     // A write into a cell that had no row, then undo: an empty period stays.
     w->g().setCol(2);
     clickItem(bars, TreeBars::Tutors, "Ann");
-    QCOMPARE(slotCount(f), 2);
+    QCOMPARE(slotCount(f.db()), 2);
     undoItem(f).trigger();
-    QCOMPARE(slotCount(f), 2);
+    QCOMPARE(slotCount(f.db()), 2);
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:40:00' AND ClassID = ? AND "
                             "TutorID = 1 AND RoomID = 1 AND SubjectID = 1 AND SpecialID = 1",
                     {s.c7A}),
@@ -157,7 +153,7 @@ void tst_lessons::takeOverOfAFreeRowShowsInTheLists() {
     frmTableWindow* w = f.openTimetable(s.tt7A);
     TreeBars& bars = f.main().picLeftBar();
     clickItem(bars, TreeBars::Tutors, "Ann");
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(scalar(f.db(), "SELECT ClassID FROM Slot WHERE ID = ?", {freeRow}), s.c7A);
     QCOMPARE(bars.selectedName(TreeBars::Subjects), QStringLiteral("Maths"));
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\n"));
@@ -177,7 +173,7 @@ void tst_lessons::failedWriteIsReportedAndNotShown() {
     QCOMPARE(f.boxes.calls.size(), 1);
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
     QVERIFY(f.boxes.last().text.contains("disk full"));
-    QCOMPARE(slotCount(f), 0);
+    QCOMPARE(slotCount(f.db()), 0);
     QCOMPARE(w->g().TextMatrix(1, 1), QString());
     QVERIFY(!undoItem(f).isEnabled());
 }
@@ -188,12 +184,12 @@ void tst_lessons::nothingIsWrittenOnAHeaderCell() {
     frmTableWindow* w = f.openTimetable(s.tt7A);
     w->g().setRow(0);
     f.main().UpdateSlot(0);
-    QCOMPARE(slotCount(f), 0);
+    QCOMPARE(slotCount(f.db()), 0);
     // A period row that went missing under the window: nothing is written either.
     w->g().setRow(1);
     QVERIFY(f.db().run("DELETE FROM XTitle WHERE ID = ?", {w->g().ColData(1)}));
     f.main().UpdateSlot(0);
-    QCOMPARE(slotCount(f), 0);
+    QCOMPARE(slotCount(f.db()), 0);
     QVERIFY(f.boxes.calls.isEmpty());
 }
 

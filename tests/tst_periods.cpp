@@ -41,17 +41,6 @@ School makeSchool(TestFixture& f) {
     return s;
 }
 
-void select(FlexGrid& g, int row, int col, int rowSel, int colSel) {
-    g.setRow(row);
-    g.setCol(col);
-    g.setRowSel(rowSel);
-    g.setColSel(colSel);
-}
-
-int slotCount(TestFixture& f) {
-    return scalar(f.db(), "SELECT COUNT(*) FROM Slot");
-}
-
 // "class,tutor,room,subject,special" of the cell's row; "" when it has none.
 QString cellRow(TestFixture& f, const frmTableWindow& w, int row, int col) {
     Result<std::optional<QSqlRecord>> r = f.db().firstRow(
@@ -99,7 +88,7 @@ void tst_periods::failedBlockWriteStopsAtTheFirstError() {
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    select(w->g(), 2, 1, 3, 3);
+    selectCells(w->g(), 2, 1, 3, 3);
     f.boxes.answers = {vb::vbYes};
     QVERIFY(f.trigger("mnuPeriodUnavailable"));
     QCOMPARE(f.boxes.calls.size(), 2); // the question, then one error
@@ -125,7 +114,7 @@ void tst_periods::oneCellWritesWithoutQuestion() {
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
-    select(w->g(), 2, 2, 2, 2);
+    selectCells(w->g(), 2, 2, 2, 2);
     QVERIFY(f.trigger(item));
     QVERIFY(f.boxes.calls.isEmpty());
     QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,1,1,1,%2").arg(s.classId).arg(special));
@@ -172,7 +161,7 @@ void tst_periods::blockAsksFirst() {
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     const QString before = blockRows(f, *w);
-    select(w->g(), 1, 1, 3, 3);
+    selectCells(w->g(), 1, 1, 3, 3);
     f.boxes.answers = {answer};
     QVERIFY(f.trigger(item));
 
@@ -189,7 +178,7 @@ void tst_periods::blockAsksFirst() {
         return;
     }
     // Every cell holds the owner and the kind; the lesson's row was rewritten, not added to.
-    QCOMPARE(slotCount(f), 9);
+    QCOMPARE(slotCount(f.db()), 9);
     const QString cell = QStringLiteral("%1,1,1,1,%2").arg(s.classId).arg(special);
     QCOMPARE(blockRows(f, *w), QStringList(9, cell).join('|'));
 }
@@ -200,7 +189,7 @@ void tst_periods::blockIsWrittenFromTopLeftAndStaysSelected() {
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     FlexGrid& g = w->g();
-    select(g, 3, 3, 2, 2); // dragged from the bottom-right corner up to the top-left
+    selectCells(g, 3, 3, 2, 2); // dragged from the bottom-right corner up to the top-left
     QVERIFY(f.trigger("mnuPeriodLunch"));
 
     QCOMPARE(g.Row(), 2);
@@ -235,10 +224,10 @@ void tst_periods::unavailableOnLessonKeepsTheRow() {
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
-    select(w->g(), 1, 1, 1, 1);
+    selectCells(w->g(), 1, 1, 1, 1);
     QVERIFY(f.trigger("mnuPeriodUnavailable"));
 
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(scalar(f.db(),
                     "SELECT COUNT(*) FROM Slot WHERE ID = ? AND ClassID = ? AND TutorID = 1 AND "
                     "RoomID = 1 AND SubjectID = 1 AND SpecialID = 2",
@@ -261,11 +250,11 @@ void tst_periods::lunchColumnOnAndOff() {
     QVERIFY(w);
     FlexGrid& g = w->g();
     const int column = g.ColData(2);
-    select(g, 2, 2, 3, 3); // several columns: only the current one changes
+    selectCells(g, 2, 2, 3, 3); // several columns: only the current one changes
     f.boxes.answers = {vb::vbNo, vb::vbYes};
     QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {column}), 1);
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
 
     QCOMPARE(f.boxes.last().text, QStringLiteral("Set this column for a lunch break?"));
@@ -286,7 +275,7 @@ void tst_periods::lunchColumnOnAndOff() {
     // Every day is left with an empty period of the class, not without a row.
     for (int r = 1; r <= 3; ++r)
         QCOMPARE(cellRow(f, *w, r, 2), QStringLiteral("%1,1,1,1,1").arg(s.classId));
-    QCOMPARE(slotCount(f), 4);
+    QCOMPARE(slotCount(f.db()), 4);
 }
 
 void tst_periods::sameSize_data() {
@@ -314,7 +303,7 @@ void tst_periods::sameSize() {
     setSize(1, 700);
     setSize(2, 2000);
     setSize(3, 1300);
-    select(g, 2, 2, 2, 2);
+    selectCells(g, 2, 2, 2, 2);
     f.boxes.answers = {answer};
     QVERIFY(f.trigger(columns ? "mnuFormatSameSizeColumns" : "mnuFormatSameSizeRows"));
 

@@ -48,10 +48,6 @@ QStringList itemTexts(const QTreeWidget& tree) {
     return texts;
 }
 
-int slotCount(TestFixture& f) {
-    return scalar(f.db(), "SELECT COUNT(*) FROM Slot");
-}
-
 } // namespace
 
 class tst_treebars : public QObject {
@@ -164,11 +160,11 @@ void tst_treebars::clickingInAndOutWritesNothing() {
         bars.nameBox(index).setFocus(Qt::MouseFocusReason);
         leaveTo(bars, index, index == TreeBars::Rooms ? TreeBars::Tutors : index + 1);
     }
-    QCOMPARE(slotCount(f), 0);
+    QCOMPARE(slotCount(f.db()), 0);
     clickItem(bars, TreeBars::Tutors, "Smith");
     bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
     leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot"), s.smith);
 }
 
@@ -227,7 +223,7 @@ void tst_treebars::enterWalk() {
     }
     QCOMPARE(w->g().Col(), 2);
     QVERIFY(bars.nameBox(walk.first()).hasFocus());
-    QCOMPARE(slotCount(f), 1);
+    QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Mon' AND "
                             "SubjectID = ? AND (RoomID = ? OR ClassID = ?)",
                     {s.maths, s.r1, s.c7B}),
@@ -271,7 +267,7 @@ void tst_treebars::cellHandlerLoadsTheLists() {
     w->g().setCol(1);
     QCOMPARE(selected(), (QList<int>{s.smith, s.maths, s.r1, s.c7A}));
     QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Smith"));
-    QCOMPARE(slotCount(f), 3); // loading a cell writes nothing
+    QCOMPARE(slotCount(f.db()), 3); // loading a cell writes nothing
 }
 
 void tst_treebars::busyAndFreeMarks() {
