@@ -87,7 +87,7 @@ void tst_timetablestore::readsColumnsDaysAndCells() {
     QCOMPARE(content.days.size(), 3);
     QCOMPARE(content.days[0].dow, QStringLiteral("Wed"));
     QCOMPARE(content.days[2].dow, QStringLiteral("Wk 1 Mon"));
-    QCOMPARE(content.look.fixedColWidth, 1200);
+    QCOMPARE(content.fixedColWidth, 1200);
 
     const DrawnSlot* lesson = content.slotAt(QTime(9, 0), "Mon");
     QVERIFY(lesson);
@@ -117,8 +117,8 @@ void tst_timetablestore::geometryRoundTripsExactly() {
                                {{days[0], 1049}, {days[1], 17}}};
     QVERIFY(TimetableStore::saveGeometry(f.db(), id, geometry));
     const TimetableContent content = *TimetableStore::read(f.db(), id).value();
-    QCOMPARE(content.look.fixedRowHeight, 613);
-    QCOMPARE(content.look.fixedColWidth, 1237);
+    QCOMPARE(content.fixedRowHeight, 613);
+    QCOMPARE(content.fixedColWidth, 1237);
     QCOMPARE(content.columns[0].width, 1501);
     QCOMPARE(content.columns[1].width, 2999);
     QCOMPARE(content.days[0].height, 1049);

@@ -24,3 +24,13 @@ Result<std::optional<TimetableView>> TimetableView::read(const DBConnection& db,
                                                       r.value(2).toInt(), r.value(3).toInt(),
                                                       r.value(4).toInt(), r.value(5).toInt()});
 }
+
+Result<QList<int>> TimetableView::allIds(const DBConnection& db) {
+    Result<QSqlQuery> stored = db.exec(QStringLiteral("SELECT ID FROM TimeTableView ORDER BY Name, ID"));
+    if (!stored)
+        return stored.error();
+    QList<int> ids;
+    while (stored.value().next())
+        ids << stored.value().value(0).toInt();
+    return ids;
+}
