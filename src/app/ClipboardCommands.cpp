@@ -17,7 +17,6 @@ ClipboardCommands::ClipboardCommands(frmMain& main) : QObject(&main), m_main(mai
     menus.connectItem("mnuRightClickPaste", this, &ClipboardCommands::mnuEditPaste_Click);
 }
 
-
 void ClipboardCommands::mnuEditCut_Click() {
     copy(true);
 }

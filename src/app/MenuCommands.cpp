@@ -35,7 +35,6 @@ MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
     main.installEventFilter(this);
 }
 
-
 void MenuCommands::leaveCloseKeyToFileClose(QMdiSubWindow& sub) {
     const QKeySequence closeKey(QStringLiteral("Ctrl+F4"));
     for (QAction* action : sub.systemMenu()->actions()) {

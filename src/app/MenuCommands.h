@@ -33,6 +33,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-
     frmMain& m_main;
 };

@@ -34,11 +34,12 @@ PeriodCommands::PeriodCommands(frmMain& main) : QObject(&main), m_main(main) {
     menus.connectItem("mnuPeriodLunch", this, &PeriodCommands::DoLunch);
     menus.connectItem("mnuPeriodBreak", this, &PeriodCommands::DoBreak);
     menus.connectItem("mnuPeriodUnavailable", this, &PeriodCommands::DoUnavailable);
-    menus.connectItem("mnuFormatDefineLunchColumn", this, &PeriodCommands::mnuFormatDefineLunchColumn_Click);
-    menus.connectItem("mnuFormatSameSizeColumns", this, &PeriodCommands::mnuFormatSameSizeColumns_Click);
+    menus.connectItem("mnuFormatDefineLunchColumn", this,
+                      &PeriodCommands::mnuFormatDefineLunchColumn_Click);
+    menus.connectItem("mnuFormatSameSizeColumns", this,
+                      &PeriodCommands::mnuFormatSameSizeColumns_Click);
     menus.connectItem("mnuFormatSameSizeRows", this, &PeriodCommands::mnuFormatSameSizeRows_Click);
 }
-
 
 bool PeriodCommands::ask(const QString& question) const {
     return MsgBox(question, vb::vbQuestion + vb::vbYesNoCancel, &m_main) == vb::vbYes;

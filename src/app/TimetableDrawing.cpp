@@ -68,7 +68,8 @@ void TimetableDrawing::drawGrid(FlexGrid& g) const {
     g.setRowSel(rowSel);
 }
 
-void TimetableDrawing::drawColumnHeaders(FlexGrid& g, const TimetableColors& colors, double baseSize) const {
+void TimetableDrawing::drawColumnHeaders(FlexGrid& g, const TimetableColors& colors,
+                                         double baseSize) const {
     const TimetableLook& look = m_content.look;
     g.setCols(1);
     g.setRow(0);
@@ -112,12 +113,14 @@ void TimetableDrawing::drawDays(FlexGrid& g, const TimetableColors& colors, doub
     }
 }
 
-void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors, double baseSize) const {
+void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors,
+                                 double baseSize) const {
     const TimetableLook& look = m_content.look;
     g.setWordWrap(true);
     for (int r = 1; r <= m_content.days.size(); ++r) {
         for (int c = 1; c <= m_content.columns.size(); ++c) {
-            const DrawnSlot* drawn = m_content.slotAt(m_content.columns[c - 1].start, m_content.days[r - 1].dow);
+            const DrawnSlot* drawn =
+                m_content.slotAt(m_content.columns[c - 1].start, m_content.days[r - 1].dow);
             if (!drawn)
                 continue;
             g.setRow(r);

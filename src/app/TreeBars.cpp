@@ -126,7 +126,8 @@ Result<void> TreeBars::PopulateTreeBars() {
         QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
         if (index == Subjects)
             treeBar(index).setCurrentItem(blank);
-        Result<QList<NameLists::Entry>> entries = NameLists::readAll(m_state.db(), NameLists::All[index]);
+        Result<QList<NameLists::Entry>> entries =
+            NameLists::readAll(m_state.db(), NameLists::All[index]);
         if (!entries)
             return entries.error();
         for (const NameLists::Entry& entry : entries.value())

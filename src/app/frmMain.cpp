@@ -11,18 +11,18 @@
 #include "PeriodCommands.h"
 #include "TimetableDrawing.h"
 #include "TreeBars.h"
-#include "frmTableWindow.h"
-#include "output/OutputCommands.h"
-#include "setup/SetupCommands.h"
 #include "data/CellLookup.h"
 #include "data/SlotWriter.h"
-#include "data/TimetableView.h"
 #include "data/TimetableContent.h"
+#include "data/TimetableView.h"
+#include "frmTableWindow.h"
+#include "output/OutputCommands.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
+#include "setup/SetupCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -223,7 +223,8 @@ ActiveTimetable frmMain::activeTimetable(IfNoTimetable ifNone) {
     if (window)
         return ActiveTimetable::of(*window, m_state.db());
     if (ifNone == IfNoTimetable::TellUser)
-        MsgBox(QStringLiteral("You are not currently viewing a timetable. Select a timetable and try again."),
+        MsgBox(QStringLiteral(
+                   "You are not currently viewing a timetable. Select a timetable and try again."),
                vb::vbCritical, this);
     return {};
 }
@@ -306,7 +307,8 @@ void frmMain::DisplayCurrentSlot() {
     if (!active)
         return;
     frmTableWindow* f = active.window;
-    Result<std::optional<TimetableLook>> look = TimetableLooks::readTimetable(m_state.db(), f->Tag());
+    Result<std::optional<TimetableLook>> look =
+        TimetableLooks::readTimetable(m_state.db(), f->Tag());
     if (!look) {
         reportError(QStringLiteral("The timetable could not be read."), look.error(), this);
         return;

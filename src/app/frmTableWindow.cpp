@@ -8,9 +8,9 @@
 #include "ModMain.h"
 #include "NameBox.h"
 #include "TreeBars.h"
-#include "frmMain.h"
 #include "data/BusySlots.h"
 #include "data/CellLookup.h"
+#include "frmMain.h"
 #include "platform/FlexGrid.h"
 #include "platform/RedrawOff.h"
 #include "platform/Twips.h"
@@ -145,7 +145,8 @@ void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QSt
     const std::optional<ViewKind> resource = NameLists::ownerKind(NameLists::All[index]);
     if (!resource)
         return;
-    Result<QSet<int>> busy = BusySlots::busyIds(m_main.state().db(), *resource, dtStartTime, sDOW, iCurrentID);
+    Result<QSet<int>> busy =
+        BusySlots::busyIds(m_main.state().db(), *resource, dtStartTime, sDOW, iCurrentID);
     if (!busy) {
         reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(), this);
         return;

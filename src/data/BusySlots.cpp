@@ -4,8 +4,8 @@
 
 namespace BusySlots {
 
-Result<QSet<int>> busyIds(const DBConnection& db, ViewKind resource, QTime start, const QString& dow,
-                          int currentId) {
+Result<QSet<int>> busyIds(const DBConnection& db, ViewKind resource, QTime start,
+                          const QString& dow, int currentId) {
     const QString column = ownerColumn(resource);
     Result<QSqlQuery> query = db.exec(
         QStringLiteral("SELECT DISTINCT Slot.%1, Slot.SpecialID FROM Slot, Subject, Class, Tutor, Room "

@@ -1,5 +1,7 @@
 #include "NameLists.h"
 
+#include "TimetableView.h"
+
 namespace NameLists {
 
 QString tableName(List list) {
@@ -43,9 +45,11 @@ List listOf(ViewKind kind) {
 }
 
 Result<QList<Entry>> readAll(const DBConnection& db, List list, Placeholder placeholder) {
-    const QString where = placeholder == Placeholder::LeftOut ? QStringLiteral(" WHERE ID <> 1") : QString();
-    Result<QSqlQuery> query = db.exec(
-        QStringLiteral("SELECT ID, Name FROM %1%2 ORDER BY Name COLLATE NOCASE, ID").arg(tableName(list), where));
+    const QString where =
+        placeholder == Placeholder::LeftOut ? QStringLiteral(" WHERE ID <> 1") : QString();
+    Result<QSqlQuery> query =
+        db.exec(QStringLiteral("SELECT ID, Name FROM %1%2 ORDER BY Name COLLATE NOCASE, ID")
+                    .arg(tableName(list), where));
     if (!query)
         return query.error();
     QList<Entry> entries;
@@ -60,23 +64,15 @@ Result<int> add(const DBConnection& db, List list, const QString& name) {
 }
 
 Result<void> rename(const DBConnection& db, List list, int id, const QString& name) {
-    return db.run(QStringLiteral("UPDATE %1 SET Name = ? WHERE ID = ?").arg(tableName(list)), {name, id});
+    return db.run(QStringLiteral("UPDATE %1 SET Name = ? WHERE ID = ?").arg(tableName(list)),
+                  {name, id});
 }
 
 Result<QList<int>> timetablesOf(const DBConnection& db, List list, int id) {
     const std::optional<ViewKind> kind = ownerKind(list);
     if (!kind)
         return QList<int>();
-    Result<QSqlQuery> query =
-        db.exec(QStringLiteral("SELECT ID FROM TimeTableView WHERE ViewBy = ? AND %1 = ? ORDER BY ID")
-                    .arg(ownerColumn(*kind)),
-                {viewKindText(*kind), id});
-    if (!query)
-        return query.error();
-    QList<int> ids;
-    while (query.value().next())
-        ids << query.value().value(0).toInt();
-    return ids;
+    return TimetableView::idsOfOwner(db, *kind, id);
 }
 
 } // namespace NameLists

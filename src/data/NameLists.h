@@ -34,7 +34,8 @@ std::optional<ViewKind> ownerKind(List list);
 List listOf(ViewKind kind);
 
 // Every row by name without case, then id.
-Result<QList<Entry>> readAll(const DBConnection& db, List list, Placeholder placeholder = Placeholder::LeftOut);
+Result<QList<Entry>> readAll(const DBConnection& db, List list,
+                             Placeholder placeholder = Placeholder::LeftOut);
 
 // Returns the new row's id.
 Result<int> add(const DBConnection& db, List list, const QString& name);

@@ -111,10 +111,11 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 }
 
 static Result<std::optional<QSqlRecord>> readViewRow(const DBConnection& db, int timetableId) {
-    return db.firstRow(QStringLiteral("SELECT ID, %1, FixedRowHeight, FixedColWidth, ViewBy, ClassID, RoomID, "
-                                      "TutorID FROM TimeTableView WHERE ID = ?")
-                           .arg(TimetableLook::columns().join(QStringLiteral(", "))),
-                       {timetableId});
+    return db.firstRow(
+        QStringLiteral("SELECT ID, %1, FixedRowHeight, FixedColWidth, ViewBy, ClassID, RoomID, "
+                       "TutorID FROM TimeTableView WHERE ID = ?")
+            .arg(TimetableLook::columns().join(QStringLiteral(", "))),
+        {timetableId});
 }
 
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId) {

@@ -29,9 +29,10 @@ QString columnList() {
     return TimetableLook::columns().join(QStringLiteral(", "));
 }
 
-Result<std::optional<TimetableLook>> readFrom(const DBConnection& db, const QString& table, int id) {
-    Result<std::optional<QSqlRecord>> row =
-        db.firstRow(QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columnList(), table), {id});
+Result<std::optional<TimetableLook>> readFrom(const DBConnection& db, const QString& table,
+                                              int id) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow(
+        QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columnList(), table), {id});
     if (!row)
         return row.error();
     if (!row.value())

@@ -25,12 +25,29 @@ Result<std::optional<TimetableView>> TimetableView::read(const DBConnection& db,
                                                       r.value(4).toInt(), r.value(5).toInt()});
 }
 
-Result<QList<int>> TimetableView::allIds(const DBConnection& db) {
-    Result<QSqlQuery> stored = db.exec(QStringLiteral("SELECT ID FROM TimeTableView ORDER BY Name, ID"));
-    if (!stored)
-        return stored.error();
+namespace {
+
+Result<QList<int>> readIds(const DBConnection& db, const QString& sql,
+                           const QVariantList& values = {}) {
+    Result<QSqlQuery> query = db.exec(sql, values);
+    if (!query)
+        return query.error();
     QList<int> ids;
-    while (stored.value().next())
-        ids << stored.value().value(0).toInt();
+    while (query.value().next())
+        ids << query.value().value(0).toInt();
     return ids;
+}
+
+} // namespace
+
+Result<QList<int>> TimetableView::allIds(const DBConnection& db) {
+    return readIds(db, QStringLiteral("SELECT ID FROM TimeTableView ORDER BY Name, ID"));
+}
+
+Result<QList<int>> TimetableView::idsOfOwner(const DBConnection& db, ViewKind kind, int ownerId) {
+    return readIds(
+        db,
+        QStringLiteral("SELECT ID FROM TimeTableView WHERE ViewBy = ? AND %1 = ? ORDER BY ID")
+            .arg(ownerColumn(kind)),
+        {viewKindText(kind), ownerId});
 }

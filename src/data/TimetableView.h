@@ -26,4 +26,6 @@ struct TimetableView {
     static Result<std::optional<TimetableView>> read(const DBConnection& db, int id);
     // Every stored timetable, by name then id.
     static Result<QList<int>> allIds(const DBConnection& db);
+    // The timetables of one tutor, room or class, in the order they were made.
+    static Result<QList<int>> idsOfOwner(const DBConnection& db, ViewKind kind, int ownerId);
 };

@@ -7,7 +7,8 @@
 SetupCommands::SetupCommands(frmMain& main, MainToolBar& toolBar) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("SetupCommands"));
     main.menus().connectItem("mnuToolsAutoFill", this, &SetupCommands::mnuToolsAutoFill_Click);
-    connect(&toolBar, &MainToolBar::autoFillRequested, this, &SetupCommands::mnuToolsAutoFill_Click);
+    connect(&toolBar, &MainToolBar::autoFillRequested, this,
+            &SetupCommands::mnuToolsAutoFill_Click);
 }
 
 void SetupCommands::mnuToolsAutoFill_Click() {
