@@ -17,26 +17,22 @@
 #include <QMenu>
 
 MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
-    connectItem("mnuFileClose", &MenuCommands::mnuFileClose_Click);
-    connectItem("mnuFileExit", &MenuCommands::mnuFileExit_Click);
-    connectItem("mnuEditSelectAll", &MenuCommands::mnuEditSelectAll_Click);
-    connectItem("mnuRightClickSelectAll", &MenuCommands::mnuEditSelectAll_Click);
-    connectItem("mnuHelpContents", &MenuCommands::mnuHelpContents_Click);
-    connectItem("mnuHelpIndex", &MenuCommands::mnuHelpIndex_Click);
-    connectItem("mnuHelpSearch", &MenuCommands::mnuHelpSearch_Click);
-    connectItem("mnuHelpOnlineSupport", &MenuCommands::openMakerWebPage);
-    connectItem("mnuHelpSendFeedback", &MenuCommands::openMakerWebPage);
+    const MainMenus& menus = main.menus();
+    menus.connectItem("mnuFileClose", this, &MenuCommands::mnuFileClose_Click);
+    menus.connectItem("mnuFileExit", this, &MenuCommands::mnuFileExit_Click);
+    menus.connectItem("mnuEditSelectAll", this, &MenuCommands::mnuEditSelectAll_Click);
+    menus.connectItem("mnuRightClickSelectAll", this, &MenuCommands::mnuEditSelectAll_Click);
+    menus.connectItem("mnuHelpContents", this, &MenuCommands::mnuHelpContents_Click);
+    menus.connectItem("mnuHelpIndex", this, &MenuCommands::mnuHelpIndex_Click);
+    menus.connectItem("mnuHelpSearch", this, &MenuCommands::mnuHelpSearch_Click);
+    menus.connectItem("mnuHelpOnlineSupport", this, &MenuCommands::openMakerWebPage);
+    menus.connectItem("mnuHelpSendFeedback", this, &MenuCommands::openMakerWebPage);
     const char* const lists[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
                                                 "mnuViewShowRooms", "mnuViewShowClasses"};
     for (int index = 0; index < TreeBars::Count; ++index)
-        connect(m_main.menus().item(lists[index]), &QAction::triggered, this,
-                [this, index] { showList(index); });
+        menus.connectItem(lists[index], this, [this, index] { showList(index); });
     new WindowMenu(main);
     main.installEventFilter(this);
-}
-
-void MenuCommands::connectItem(const char* name, void (MenuCommands::*handler)()) {
-    connect(m_main.menus().item(QString::fromLatin1(name)), &QAction::triggered, this, handler);
 }
 
 void MenuCommands::leaveCloseKeyToFileClose(QMdiSubWindow& sub) {

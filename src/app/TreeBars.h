@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/NameLists.h"
 #include "data/Result.h"
 
 #include <QSet>
@@ -18,8 +19,12 @@ class QTreeWidgetItem;
 class TreeBars : public QWidget {
     Q_OBJECT
 public:
-    enum Index { Tutors = 0, Subjects = 1, Rooms = 2, Classes = 3 };
-    static constexpr int Count = 4;
+    using Index = NameLists::List;
+    static constexpr Index Tutors = NameLists::Tutor;
+    static constexpr Index Subjects = NameLists::Subject;
+    static constexpr Index Rooms = NameLists::Room;
+    static constexpr Index Classes = NameLists::Class;
+    static constexpr int Count = NameLists::Count;
 
     explicit TreeBars(ModMain& state, QWidget* parent = nullptr);
     ~TreeBars() override;
@@ -27,7 +32,6 @@ public:
     QTreeWidget& treeBar(int index) const { return *m_panels[index].tree; }
     NameBox& nameBox(int index) const { return *m_panels[index].box; }
     QWidget& picSep(int index) const { return *m_panels[index].panel; }
-    static QString tableOf(int index);
 
     // Clears and refills the four lists from the database.
     Result<void> PopulateTreeBars();
