@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClipboardCommands.h"
+#include "DialogCommands.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "MainToolBar.h"
@@ -71,6 +72,7 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     new MenuCommands(*this);
     m_periodCommands = new PeriodCommands(*this);
     new ClipboardCommands(*this);
+    new DialogCommands(*this);
 }
 
 frmMain::~frmMain() {
