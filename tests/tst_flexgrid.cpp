@@ -593,8 +593,7 @@ void tst_flexgrid::withoutFixedColumnColumnZeroIsABodyColumn() {
     QCOMPARE(clicked.count(), 1);
     // Column 0 has no row headers: a press on a row line there selects, it does not resize.
     const int heightBefore = grid.RowHeight(2);
-    sendMouse(grid, QEvent::MouseButtonPress, {10, grid.rowPos(3)}, Qt::LeftButton,
-              Qt::LeftButton);
+    sendMouse(grid, QEvent::MouseButtonPress, {10, grid.rowPos(3)}, Qt::LeftButton, Qt::LeftButton);
     sendMouse(grid, QEvent::MouseMove, {10, grid.rowPos(3) + 30}, Qt::NoButton, Qt::LeftButton);
     sendMouse(grid, QEvent::MouseButtonRelease, {10, grid.rowPos(3) + 30}, Qt::LeftButton,
               Qt::NoButton);

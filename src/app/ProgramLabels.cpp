@@ -9,8 +9,8 @@ namespace ProgramLabels {
 
 namespace {
 
-QLabel* arialLabel(QWidget* parent, const QString& objectName, const QString& text,
-                   double points, bool bold) {
+QLabel* arialLabel(QWidget* parent, const QString& objectName, const QString& text, double points,
+                   bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
     QFont font(QStringLiteral("Arial"));

@@ -26,8 +26,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
     const QString address = ProgramInfo::makerWebPage().toString();
-    m_label2 = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()),
-                          this);
+    m_label2 =
+        new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setTextFormat(Qt::RichText);
     m_label2->setOpenExternalLinks(false);
@@ -62,7 +62,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ProgramLabels::disclaimer(this), 2, 0, 1, 2);
     layout->addLayout(buttons, 2, 2);
     layout->setColumnStretch(1, 1);
-    setFixedWidth(520);
+    setFixedWidth(600);
 
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);

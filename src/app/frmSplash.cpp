@@ -58,7 +58,7 @@ void frmSplash::buildFrame() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
-    setFixedWidth(620);
+    setFixedWidth(720);
 }
 
 void frmSplash::keyPressEvent(QKeyEvent*) {

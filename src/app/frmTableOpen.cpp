@@ -2,12 +2,13 @@
 
 #include "ErrorReport.h"
 #include "ModMain.h"
+#include "data/StoredTimetables.h"
 #include "frmMain.h"
 #include "frmTableWindow.h"
-#include "data/StoredTimetables.h"
 #include "platform/FlexAlignment.h"
 #include "platform/FlexGrid.h"
 #include "platform/ModalRunner.h"
+#include "platform/Twips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +22,9 @@ namespace {
 
 constexpr int NameColumnTwips = 2800;
 constexpr int KindColumnTwips = 1500;
+// A list line of one line of text, and room for this many of them before it scrolls.
+constexpr int LineTwips = 330;
+constexpr int LinesShown = 10;
 
 } // namespace
 
@@ -70,9 +74,12 @@ void frmTableOpen::Form_Load() {
     g.setTextMatrix(0, 1, QStringLiteral("Description"));
     g.setColWidth(0, NameColumnTwips);
     g.setColWidth(1, KindColumnTwips);
+    g.setRowHeight(0, LineTwips);
+    g.setRowHeight(1, LineTwips);
     // The list is as wide as its two columns, with room for a scroll bar.
     g.setMinimumWidth(g.fullSizePixels().width() + g.verticalScrollBar()->sizeHint().width() +
                       2 * g.frameWidth());
+    g.setMinimumHeight(Twips::toPixels(LineTwips) * (LinesShown + 1) + 2 * g.frameWidth());
 
     Result<QList<StoredTimetable>> stored = StoredTimetables::list(m_main.state().db());
     if (!stored)
@@ -88,6 +95,7 @@ void frmTableOpen::Form_Load() {
     g.setRows(timetables.size() + 1);
     for (int r = 1; r <= timetables.size(); ++r) {
         const StoredTimetable& timetable = timetables[r - 1];
+        g.setRowHeight(r, LineTwips);
         g.setTextMatrix(r, 0, timetable.ownerName);
         g.setTextMatrix(r, 1, timetable.viewBy);
         g.setRowData(r, timetable.id);

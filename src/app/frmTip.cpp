@@ -19,8 +19,8 @@ const QString TipsFileName = QStringLiteral("TipOfTheDay.txt");
 
 QString missingFileText() {
     return QStringLiteral("That the ") + TipsFileName + QStringLiteral(" file was not found? ") +
-           QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") +
-           TipsFileName + QStringLiteral(" using NotePad with 1 tip per line. ") +
+           QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") + TipsFileName +
+           QStringLiteral(" using NotePad with 1 tip per line. ") +
            QStringLiteral("Then place it in the same directory as the application. ");
 }
 
@@ -71,8 +71,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
     connect(m_cmdNextTip, &QPushButton::clicked, this, &frmTip::ShowNextTip);
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     // Only the user's click stores the box: loading it never switches tips on by itself.
-    connect(m_chkLoadTipsAtStartup, &QCheckBox::clicked, this,
-            &frmTip::chkLoadTipsAtStartup_Click);
+    connect(m_chkLoadTipsAtStartup, &QCheckBox::clicked, this, &frmTip::chkLoadTipsAtStartup_Click);
 
     Form_Load();
 }

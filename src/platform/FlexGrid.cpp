@@ -496,8 +496,8 @@ void FlexGrid::updateScrollBars() {
     const auto widths = pixelSizes(m_data->cols(), &FlexGridData::colWidth, *m_data);
     const int fixedCols = m_data->fixedCols();
     int lastTop = FlexGridLayout::lastFirstShown(heights, 1, viewport()->height() - heights[0]);
-    int lastLeft = FlexGridLayout::lastFirstShown(widths, fixedCols,
-                                                  viewport()->width() - fixedExtent(widths, fixedCols));
+    int lastLeft = FlexGridLayout::lastFirstShown(
+        widths, fixedCols, viewport()->width() - fixedExtent(widths, fixedCols));
     if (!isVisible()) {
         // The viewport has no real size yet: keep what code set until it is shown.
         lastTop = std::max(lastTop, m_data->topRow());
@@ -539,8 +539,8 @@ void FlexGrid::scrollIntoView(int row, int col) {
     }
     const int fixedCols = m_data->fixedCols();
     if (col >= fixedCols) {
-        m_data->setLeftCol(firstShowing(widths, viewport()->width() - fixedExtent(widths, fixedCols),
-                                        m_data->leftCol(), col));
+        m_data->setLeftCol(firstShowing(
+            widths, viewport()->width() - fixedExtent(widths, fixedCols), m_data->leftCol(), col));
     }
     shapeChanged();
 }

@@ -14,10 +14,10 @@ class FlexGridData;
 class FlexGridLayout;
 
 // A grid of text cells with one fixed row (0) and one fixed column (0, unless FixedCols is 0)
-// that stay in place when it scrolls. Sizes are twips. Setting Row or Col, also from code, emits EnterCell at once when
-// the current cell changes. The data lives in a FlexGridData core that tests drive without
-// painting; FlexGridPainter is the one drawing routine for the screen, bitmaps, printing and
-// preview.
+// that stay in place when it scrolls. Sizes are twips. Setting Row or Col, also from code, emits
+// EnterCell at once when the current cell changes. The data lives in a FlexGridData core that tests
+// drive without painting; FlexGridPainter is the one drawing routine for the screen, bitmaps,
+// printing and preview.
 class FlexGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:

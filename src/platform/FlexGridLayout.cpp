@@ -28,8 +28,8 @@ FlexGridLayout FlexGridLayout::whole(const FlexGridData& data, double twipsPerPi
     return layout;
 }
 
-std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int fixed, int first,
-                                                        int limit, double twipsPerPixel,
+std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int fixed, int first, int limit,
+                                                        double twipsPerPixel,
                                                         int (FlexGridData::*sizeOf)(int) const,
                                                         const FlexGridData& data) {
     std::vector<Span> result;
@@ -47,8 +47,7 @@ std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int fixed, in
     return result;
 }
 
-int FlexGridLayout::lastFirstShown(const std::vector<int>& pixelSizes, int fixed,
-                                   int available) {
+int FlexGridLayout::lastFirstShown(const std::vector<int>& pixelSizes, int fixed, int available) {
     // Walk back from the end while the scrollable ones still fit.
     int first = static_cast<int>(pixelSizes.size()) - 1;
     if (first < fixed) {

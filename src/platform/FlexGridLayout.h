@@ -7,8 +7,8 @@
 class FlexGridData;
 
 // Where rows and columns fall in pixels: the fixed row and the fixed columns (none or one) from
-// 0, then the scrollable ones from the first shown until the extent is filled. Sizes are rounded per row and column, so the
-// screen, bitmaps and hit tests agree.
+// 0, then the scrollable ones from the first shown until the extent is filled. Sizes are rounded
+// per row and column, so the screen, bitmaps and hit tests agree.
 class FlexGridLayout {
 public:
     struct Span {
@@ -38,8 +38,7 @@ public:
     QSize size() const;
 
 private:
-    static std::vector<Span> spans(int count, int fixed, int first, int limit,
-                                   double twipsPerPixel,
+    static std::vector<Span> spans(int count, int fixed, int first, int limit, double twipsPerPixel,
                                    int (FlexGridData::*sizeOf)(int) const,
                                    const FlexGridData& data);
     static const Span* find(const std::vector<Span>& spans, int index);
