@@ -2,6 +2,7 @@
 
 #include "ActiveTimetable.h"
 #include "ClipboardCommands.h"
+#include "DialogCommands.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "MainToolBar.h"
@@ -63,6 +64,7 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     new ClipboardCommands(*this);
     m_setupCommands = new SetupCommands(*this, *toolBar);
     m_outputCommands = new OutputCommands(*this);
+    new DialogCommands(*this);
 }
 
 frmMain::~frmMain() {
