@@ -29,7 +29,7 @@ public:
     QWidget& picSep(int index) const { return *m_panels[index].panel; }
     static QString tableOf(int index);
 
-    // Clears and refills the four lists from the database.
+    // Clears and refills the four lists from the database, then reports `refilled`.
     Result<void> PopulateTreeBars();
     QTreeWidgetItem* AddTreeBarItem(int index, const QString& s, int id);
 
@@ -65,6 +65,8 @@ signals:
     void enterPressed(int index);
     // The right button was released over a list.
     void listMenuRequested(const QPoint& globalPosition);
+    // The lists were refilled and hold no cell's items.
+    void refilled();
 
 private:
     struct Panel {

@@ -63,6 +63,11 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
     connect(m_treeBars, &TreeBars::writeRequested, this, &frmMain::UpdateSlot);
     connect(m_treeBars, &TreeBars::enterPressed, this, &frmMain::nameBoxEnter);
+    // A refill leaves the lists without the cell's items: load them again before the next click.
+    connect(m_treeBars, &TreeBars::refilled, this, [this] {
+        if (frmTableWindow* f = activeTableWindow())
+            f->ClickMyGrid();
+    });
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
@@ -467,7 +472,11 @@ void frmMain::nameBoxEnter(int index) {
     if (!f)
         return;
     Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
-    if (!view || !view.value() || !view.value()->kind())
+    if (!view) {
+        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+        return;
+    }
+    if (!view.value() || !view.value()->kind())
         return;
     // The Enter walk per kind: the next box, -1 for nothing, Finish after the last box.
     constexpr int Finish = 9;

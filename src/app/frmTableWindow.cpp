@@ -186,7 +186,11 @@ void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const Q
     if (!letterOrDigit && !printable && key != Qt::Key_Space)
         return;
     Result<std::optional<TimetableView>> view = TimetableView::read(m_main.state().db(), m_tag);
-    if (!view || !view.value() || !view.value()->kind())
+    if (!view) {
+        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+        return;
+    }
+    if (!view.value() || !view.value()->kind())
         return;
     NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*view.value()->kind()));
     box.setFocus(Qt::OtherFocusReason);
