@@ -61,7 +61,7 @@ QString cellRow(TestFixture& f, const frmTableWindow& w, int row, int col) {
 void failFourthWrite(TestFixture& f) {
     QVERIFY(f.db().run("CREATE TABLE Writes (n INTEGER)"));
     QVERIFY(f.db().run("INSERT INTO Writes VALUES (0)"));
-    for (const QString& write : {"INSERT ON Slot", "UPDATE ON Slot", "DELETE ON Slot", "UPDATE ON XTitle"}) {
+    for (const char* write : {"INSERT ON Slot", "UPDATE ON Slot", "DELETE ON Slot", "UPDATE ON XTitle"}) {
         QVERIFY(f.db().run(QStringLiteral("CREATE TRIGGER \"count %1\" BEFORE %1 BEGIN "
                                           "UPDATE Writes SET n = n + 1; "
                                           "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) = 4; END")

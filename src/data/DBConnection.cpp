@@ -93,11 +93,12 @@ Result<std::unique_ptr<DBConnection>> DBConnection::open(const QString& path, Op
         }
     }
     std::unique_ptr<DBConnection> connection(new DBConnection(name, info.absoluteFilePath()));
+    // The cache first: the full check at open reads the whole file.
+    connection->tune();
     if (Result<void> checked = connection->verify(); !checked)
         return openError(path, checked.error().message);
     if (Result<void> journal = connection->useRollbackJournal(); !journal)
         return openError(path, journal.error().message);
-    connection->tune();
     return connection;
 }
 
