@@ -56,6 +56,7 @@ private slots:
     void cellWithoutRowCopiesAndCutsNothing();
     void copyThenPasteIntoAnotherTimetable();
     void pasteIntoAClashingCellWritesNothing();
+    void pasteOverATutorsPlaceholderBooksHer();
     void cutThenUndo();
     void pastedTexts_data();
     void pastedTexts();
@@ -126,6 +127,33 @@ void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
                                                         .arg(s.subjectId));
     QCOMPARE(b->g().TextMatrix(2, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
+}
+
+void tst_clipboard::pasteOverATutorsPlaceholderBooksHer() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    const int annTimetable =
+        addTimetable(f.db(), "Tutor", s.tutorId, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+    addSlot(f.db(), {"09:00:00", "Tue", 1, s.tutorId, 1, 1, 1}); // Ann's cell left blank
+    frmTableWindow* a = f.activateOpen(s.timetableA);
+    QVERIFY(a);
+    selectCells(a->g(), 1, 1);
+    QVERIFY(f.trigger("mnuEditCopy"));
+    selectCells(a->g(), 2, 1); // Tue 9:00
+    QVERIFY(f.trigger("mnuEditPaste"));
+    QVERIFY(f.boxes.calls.isEmpty());
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Tue'"), 1);
+
+    frmTableWindow* ann = f.openTimetable(annTimetable);
+    QVERIFY(ann);
+    QCOMPARE(ann->g().TextMatrix(2, 1), QStringLiteral("7A\r\nMaths\r\nR1"));
+    frmTableWindow* b = f.activateOpen(s.timetableB);
+    QVERIFY(b);
+    selectCells(b->g(), 2, 1);
+    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, s.tutorId);
+    QCOMPARE(f.boxes.calls.size(), 1);
+    QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classB), QString());
 }
 
 void tst_clipboard::pasteIntoAClashingCellWritesNothing() {

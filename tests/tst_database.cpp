@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,37 @@ QByteArray fileHash(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Runs statements on a connection of its own, closed again before the file is opened by us.
+void runRaw(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        raw.setDatabaseName(path);
+        if (!raw.open())
+            qFatal("cannot open %s", qPrintable(path));
+        for (const QString& sql : statements) {
+            QSqlQuery query(raw);
+            if (!query.exec(sql))
+                qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        }
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
+}
+
+// Byte 18 of the header: 1 for the rollback journal, 2 for WAL.
+int fileFormatVersion(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(18))
+        return -1;
+    char byte = 0;
+    return file.getChar(&byte) ? byte : -1;
+}
+
+QString journalMode(const DBConnection& db) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow("PRAGMA journal_mode");
+    return row && row.value() ? row.value()->value(0).toString() : QString();
 }
 
 QString nameOf(const DBConnection& db, const QString& table, int id) {
@@ -43,6 +75,10 @@ private slots:
     void readOnlyFileIsRefused();
     void failedStatementIsAnError();
     void transactionRollsBackUnlessCommitted();
+    void innerTransactionIsASavepoint();
+    void fileUsesTheRollbackJournal();
+    void copyOfTheOpenFileHoldsTheLatestChange();
+    void staleIndexIsRefused();
 };
 
 void tst_database::freshFileHoldsSeedRows() {
@@ -204,7 +240,7 @@ void tst_database::lockedFileIsRefusedAfterBusyTimeout() {
     QVERIFY(f.db().run("BEGIN EXCLUSIVE"));
     Result<std::unique_ptr<DBConnection>> second =
         DBConnection::open(f.dbPath(), DBConnection::Options{100, false});
-    f.db().rollback();
+    QVERIFY(f.db().run("ROLLBACK"));
     QVERIFY(!second);
     QVERIFY2(second.error().message.contains("locked"), qPrintable(second.error().message));
 }
@@ -244,6 +280,90 @@ void tst_database::transactionRollsBackUnlessCommitted() {
         QVERIFY(transaction.commit());
     }
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Room"), 2);
+}
+
+void tst_database::innerTransactionIsASavepoint() {
+    TestFixture f;
+    const auto rooms = [&f] { return scalar(f.db(), "SELECT COUNT(*) FROM Room"); };
+    {
+        Transaction outer(f.db());
+        QVERIFY(f.db().insertRow("Room", {{"Name", "kept"}}));
+        {
+            Transaction inner(f.db());
+            QVERIFY(inner.started());
+            QVERIFY(f.db().insertRow("Room", {{"Name", "failed step"}}));
+        } // the inner step failed: only it is undone
+        QCOMPARE(rooms(), 2);
+        {
+            Transaction inner(f.db());
+            QVERIFY(f.db().insertRow("Room", {{"Name", "inner"}}));
+            QVERIFY(inner.commit());
+        }
+        QCOMPARE(f.db().transactionDepth(), 1);
+        QVERIFY(outer.commit());
+    }
+    QCOMPARE(rooms(), 3);
+    QCOMPARE(f.db().transactionDepth(), 0);
+    {
+        Transaction outer(f.db());
+        Transaction inner(f.db());
+        QVERIFY(f.db().insertRow("Room", {{"Name", "lost with the outer one"}}));
+        QVERIFY(inner.commit());
+    }
+    QCOMPARE(rooms(), 3);
+    // Nothing is left open: a second connection can write.
+    QVERIFY(f.openSecond()->insertRow("Room", {{"Name", "other"}}));
+}
+
+void tst_database::fileUsesTheRollbackJournal() {
+    TestFixture f;
+    QCOMPARE(journalMode(f.db()), QStringLiteral("delete"));
+    QCOMPARE(scalar(f.db(), "PRAGMA synchronous"), 2); // FULL
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db.mdb");
+    QCOMPARE(TestFixture::makeDatabase(path), QString());
+    runRaw(path, {"PRAGMA journal_mode = WAL"});
+    QCOMPARE(fileFormatVersion(path), 2);
+    {
+        Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
+        QVERIFY2(opened, opened ? "" : qPrintable(opened.error().message));
+        QCOMPARE(journalMode(*opened.value()), QStringLiteral("delete"));
+    }
+    QCOMPARE(fileFormatVersion(path), 1);
+    QVERIFY(!QFile::exists(path + "-wal"));
+}
+
+void tst_database::copyOfTheOpenFileHoldsTheLatestChange() {
+    TestFixture f;
+    QVERIFY(f.db().insertRow("Tutor", {{"Name", "Latest"}}));
+    const QString copy = f.folder() + "/backup.mdb";
+    QVERIFY(QFile::copy(f.dbPath(), copy));
+    Result<std::unique_ptr<DBConnection>> backup = DBConnection::open(copy);
+    QVERIFY2(backup, backup ? "" : qPrintable(backup.error().message));
+    QCOMPARE(scalar(*backup.value(), "SELECT COUNT(*) FROM Tutor WHERE Name = 'Latest'"), 1);
+}
+
+void tst_database::staleIndexIsRefused() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db.mdb");
+    QCOMPARE(TestFixture::makeDatabase(path), QString());
+    QStringList statements;
+    for (int i = 0; i < 20; ++i)
+        statements << QStringLiteral("INSERT INTO Slot (ClassID, TutorID, StartTime, DOW) "
+                                     "VALUES (%1, 1, '09:00:00', 'Mon')")
+                          .arg(i + 2);
+    // The index now claims to be on another column: its entries no longer match the table.
+    statements << "PRAGMA writable_schema = ON"
+               << "UPDATE sqlite_master SET sql = 'CREATE INDEX Slot_Class ON Slot (TutorID, "
+                  "StartTime, DOW)' WHERE name = 'Slot_Class'";
+    runRaw(path, statements);
+    const QByteArray before = fileHash(path);
+
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
+    QVERIFY(!opened);
+    QVERIFY2(opened.error().message.contains("damaged"), qPrintable(opened.error().message));
+    QCOMPARE(fileHash(path), before);
 }
 
 QTEST_MAIN(tst_database)

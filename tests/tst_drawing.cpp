@@ -2,6 +2,8 @@
 #include "TestFixture.h"
 
 #include "app/TimetableDrawing.h"
+#include "data/Geometry.h"
+
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/ColorNumber.h"
@@ -60,6 +62,7 @@ private slots:
     void dropDownKeepsFirstItemPerTimetable();
     void emptyTimetables();
     void aGridOfItsOwnIsDrawnAsTheWindowIs();
+    void badNumbersReadAsDefaults();
 };
 
 void tst_drawing::headersAndDays() {
@@ -245,6 +248,32 @@ void tst_drawing::aGridOfItsOwnIsDrawnAsTheWindowIs() {
     }
     selectCells(offScreen, 1, 1);
     QCOMPARE(offScreen.CellFontName(), QStringLiteral("Serif"));
+}
+
+void tst_drawing::badNumbersReadAsDefaults() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    const QList<int> columns = columnIds(f.db(), s.timetableId);
+    const QList<int> days = dayIds(f.db(), s.timetableId);
+    // 35,791,395 minutes: too many seconds for 32 bits; the period ends 195 minutes into a day.
+    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 35791395, Width = 'nan' WHERE ID = ?", {columns[0]}));
+    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 99999999999, Width = 1e300 WHERE ID = ?", {columns[1]}));
+    QVERIFY(f.db().run("UPDATE YTitle SET Height = 'nan' WHERE ID = ?", {days[0]}));
+    QVERIFY(f.db().run("UPDATE YTitle SET Height = -40 WHERE ID = ?", {days[1]}));
+    QVERIFY(f.db().run("UPDATE TimeTableView SET FixedRowHeight = 'nan', FixedColWidth = 99999999999 "
+                       "WHERE ID = ?",
+                       {s.timetableId}));
+    frmTableWindow* w = openDrawn(f, s.timetableId);
+    QVERIFY(w);
+    const FlexGrid& g = w->g();
+    QCOMPARE(g.TextMatrix(0, 1), QStringLiteral("9:00 - 12:15"));
+    QCOMPARE(g.TextMatrix(0, 2), QStringLiteral("11:30 - 11:30")); // unreadable: no length
+    QCOMPARE(g.ColWidth(1), Geometry::DefaultColWidth);
+    QCOMPARE(g.ColWidth(2), Geometry::DefaultColWidth);
+    QCOMPARE(g.RowHeight(1), Geometry::DefaultRowHeight);
+    QCOMPARE(g.RowHeight(2), Geometry::DefaultRowHeight);
+    QCOMPARE(g.RowHeight(0), Geometry::DefaultFixedRowHeight);
+    QCOMPARE(g.ColWidth(0), Geometry::DefaultFixedColWidth);
 }
 
 QTEST_MAIN(tst_drawing)

@@ -57,6 +57,18 @@ QString cellRow(TestFixture& f, const frmTableWindow& w, int row, int col) {
     return fields.join(',');
 }
 
+// From now on the fourth write to Slot or XTitle fails, as a full disk would.
+void failFourthWrite(TestFixture& f) {
+    QVERIFY(f.db().run("CREATE TABLE Writes (n INTEGER)"));
+    QVERIFY(f.db().run("INSERT INTO Writes VALUES (0)"));
+    for (const char* write : {"INSERT ON Slot", "UPDATE ON Slot", "DELETE ON Slot", "UPDATE ON XTitle"}) {
+        QVERIFY(f.db().run(QStringLiteral("CREATE TRIGGER \"count %1\" BEFORE %1 BEGIN "
+                                          "UPDATE Writes SET n = n + 1; "
+                                          "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) = 4; END")
+                               .arg(write)));
+    }
+}
+
 QString blockRows(TestFixture& f, const frmTableWindow& w) {
     QStringList rows;
     for (int r = 1; r < w.g().Rows(); ++r)
@@ -72,6 +84,8 @@ class tst_periods : public QObject {
 
 private slots:
     void failedBlockWriteStopsAtTheFirstError();
+    void failedCommandLeavesNothing_data();
+    void failedCommandLeavesNothing();
     void oneCellWritesWithoutQuestion_data();
     void oneCellWritesWithoutQuestion();
     void blockAsksFirst_data();
@@ -94,6 +108,48 @@ void tst_periods::failedBlockWriteStopsAtTheFirstError() {
     QCOMPARE(f.boxes.calls.size(), 2); // the question, then one error
     QVERIFY(f.boxes.last().text.contains("disk full"));
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 1);
+}
+
+void tst_periods::failedCommandLeavesNothing_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("lunchFirst");
+    QTest::newRow("block of unavailable periods") << "mnuPeriodUnavailable" << false;
+    QTest::newRow("set a lunch column") << "mnuFormatDefineLunchColumn" << false;
+    QTest::newRow("remove a lunch column") << "mnuFormatDefineLunchColumn" << true;
+}
+
+void tst_periods::failedCommandLeavesNothing() {
+    QFETCH(QString, item);
+    QFETCH(bool, lunchFirst);
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.activateOpen(s.timetableId);
+    QVERIFY(w);
+    FlexGrid& g = w->g();
+    if (lunchFirst) {
+        selectCells(g, 1, 1);
+        QVERIFY(f.trigger("mnuFormatDefineLunchColumn"));
+    }
+    const QString rowsBefore = blockRows(f, *w);
+    const QString headerBefore = g.TextMatrix(0, 1);
+    const int slotsBefore = slotCount(f.db());
+    const bool undoBefore = f.main().menus().item("mnuEditUndo")->isEnabled();
+    failFourthWrite(f);
+    f.boxes.calls.clear();
+
+    selectCells(g, 1, 1, 3, 2); // the lunch column commands take column 1 only
+    QVERIFY(f.trigger(item));
+    QCOMPARE(f.boxes.calls.size(), 2); // the question, then one error
+    QVERIFY2(f.boxes.last().text.contains("disk full"), qPrintable(f.boxes.last().text));
+    QCOMPARE(blockRows(f, *w), rowsBefore);
+    QCOMPARE(slotCount(f.db()), slotsBefore);
+    QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {g.ColData(1)}), lunchFirst ? 3 : 1);
+    // The window shows what is stored, not the cells written before the failure.
+    QCOMPARE(g.TextMatrix(0, 1), headerBefore);
+    QCOMPARE(g.TextMatrix(1, 1), lunchFirst ? QString() : QStringLiteral("Ann\r\nMaths\r\nR1"));
+    QCOMPARE(g.data().format(1, 2).backColor.has_value(), false);
+    QCOMPARE(f.main().menus().item("mnuEditUndo")->isEnabled(), undoBefore);
+    QCOMPARE(f.db().transactionDepth(), 0);
 }
 
 void tst_periods::oneCellWritesWithoutQuestion_data() {

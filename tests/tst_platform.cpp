@@ -124,6 +124,13 @@ void tst_platform::badNumberTextGivesNothing() {
     QVERIFY(!NumberText::fontSize("big"));
     QCOMPARE(NumberText::twips("1500").value_or(0), 1500);
     QVERIFY(!NumberText::twips("-3"));
+    QVERIFY(!NumberText::twips("nan"));
+    QVERIFY(!NumberText::twips("inf"));
+    QVERIFY(!NumberText::twips("99999999999"));
+    QCOMPARE(NumberText::minutes("40").value_or(-1), 40);
+    QVERIFY(!NumberText::minutes("99999999999"));
+    QVERIFY(!NumberText::minutes("-5"));
+    QVERIFY(!NumberText::minutes("nan"));
     QVERIFY(!NumberText::colourNumber("99999999999"));
 }
 

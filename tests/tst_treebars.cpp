@@ -4,12 +4,14 @@
 
 #include "app/GridHelpers.h"
 #include "app/ListHelpers.h"
+#include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -67,6 +69,9 @@ private slots:
     void cellHandlerLoadsTheLists();
     void busyAndFreeMarks();
     void typingOnTheGridStartsAName();
+    void onlyAClickChangesTheSelection();
+    void refillLoadsTheCellAgain();
+    void readErrorsOfKeysAreShown();
     void gridPositionHelpers();
     void listHelpers();
 };
@@ -314,6 +319,71 @@ void tst_treebars::typingOnTheGridStartsAName() {
     QTest::keyClick(&tutor->g(), Qt::Key_Q, Qt::ShiftModifier);
     QVERIFY(bars.nameBox(TreeBars::Subjects).hasFocus());
     QCOMPARE(bars.nameBox(TreeBars::Subjects).text(), QString());
+}
+
+void tst_treebars::onlyAClickChangesTheSelection() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    clickItem(bars, TreeBars::Tutors, "Smith");
+    QTreeWidget& tutors = bars.treeBar(TreeBars::Tutors);
+    QTreeWidgetItem* sanders = bars.FindTreeNodeByText(TreeBars::Tutors, "Sanders");
+    const QPoint onSanders = tutors.visualItemRect(sanders).center();
+
+    QTest::mouseClick(tutors.viewport(), Qt::RightButton, {}, onSanders);
+    QVERIFY(f.main().menus().mnuLeftMenuRightClick().isVisible());
+    f.main().menus().mnuLeftMenuRightClick().close();
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
+    // Pressed on Sanders, released elsewhere: no click.
+    QTest::mousePress(tutors.viewport(), Qt::LeftButton, {}, onSanders);
+    QTest::mouseRelease(tutors.viewport(), Qt::LeftButton, {}, QPoint(2, tutors.viewport()->height() - 2));
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
+    tutors.setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_S})
+        QTest::keyClick(&tutors, key);
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
+    QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Smith"));
+
+    clickItem(bars, TreeBars::Rooms, "R1");
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A),
+             QStringLiteral("%1,%2,%3,1,1").arg(s.c7A).arg(s.smith).arg(s.r1));
+    QVERIFY(f.boxes.calls.isEmpty());
+}
+
+void tst_treebars::refillLoadsTheCellAgain() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    clickItem(bars, TreeBars::Tutors, "Smith");
+    clickItem(bars, TreeBars::Subjects, "Maths");
+    QVERIFY(bars.PopulateTreeBars());
+    QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
+    QCOMPARE(bars.selectedId(TreeBars::Subjects), s.maths);
+    clickItem(bars, TreeBars::Rooms, "R1");
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A),
+             QStringLiteral("%1,%2,%3,%4,1").arg(s.c7A).arg(s.smith).arg(s.r1).arg(s.maths));
+}
+
+void tst_treebars::readErrorsOfKeysAreShown() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    QVERIFY(f.db().run("ALTER TABLE TimeTableView RENAME TO Away"));
+    bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
+    f.boxes.calls.clear();
+    key(bars, TreeBars::Tutors, Qt::Key_Return);
+    QCOMPARE(f.boxes.calls.size(), 1);
+    QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
+    QVERIFY2(f.boxes.last().text.contains("TimeTableView"), qPrintable(f.boxes.last().text));
+
+    f.boxes.calls.clear();
+    w->g().setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&w->g(), Qt::Key_Q);
+    QVERIFY(!f.boxes.calls.isEmpty());
+    QVERIFY2(f.boxes.last().text.contains("TimeTableView"), qPrintable(f.boxes.last().text));
 }
 
 void tst_treebars::gridPositionHelpers() {

@@ -16,6 +16,7 @@
 #include <QAction>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -74,7 +75,11 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
     if (!f)
         return;
     WaitCursor wait;
-    FlexGrid& g = f->g();
+    allOrNothing(*f, [&] { return writeBlock(*f, iSpecialSlotID); });
+}
+
+bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
+    FlexGrid& g = f.g();
     // Written from the top-left corner, whichever corner the user started the selection at;
     // the header row and column are never part of it.
     const int top = std::max(1, std::min(g.Row(), g.RowSel()));
@@ -86,7 +91,7 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
         m_main.state().WriteFailed = false;
         for (int r = top; r <= bottom && !m_main.state().WriteFailed; ++r) {
             for (int c = left; c <= right && !m_main.state().WriteFailed; ++c)
-                writeSpecialCell(*f, r, c, iSpecialSlotID);
+                writeSpecialCell(f, r, c, iSpecialSlotID);
         }
         g.setRow(top);
         g.setCol(left);
@@ -94,6 +99,35 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
         g.setColSel(right);
     }
     m_main.state().TreeClickWritesSlot = true;
+    return !m_main.state().WriteFailed;
+}
+
+bool PeriodCommands::allOrNothing(frmTableWindow& f, const std::function<bool()>& steps) {
+    ModMain& state = m_main.state();
+    QAction* undoItem = m_main.menus().item("mnuEditUndo");
+    const std::optional<SlotUndo> undoBefore = state.Undo;
+    const bool undoEnabledBefore = undoItem->isEnabled();
+    {
+        Transaction transaction(state.db());
+        if (!transaction.started()) {
+            reportError(QStringLiteral("The periods could not be written."),
+                        transaction.started().error(), &m_main);
+            return false;
+        }
+        if (steps()) {
+            Result<void> committed = transaction.commit();
+            if (committed)
+                return true;
+            reportError(QStringLiteral("The periods could not be written."), committed.error(),
+                        &m_main);
+        }
+    } // rolled back: none of the command's cells stays
+    // The rows the undo record points at were rolled back with the rest.
+    state.Undo = undoBefore;
+    undoItem->setEnabled(undoEnabledBefore);
+    m_main.RefreshTable(f);
+    f.ClickMyGrid();
+    return false;
 }
 
 void PeriodCommands::writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID) {
@@ -136,15 +170,19 @@ void PeriodCommands::mnuFormatDefineLunchColumn_Click() {
         return;
     const int value = removing ? Ordinary : Lunch;
     WaitCursor wait;
-    if (Result<void> set = LunchColumn::setSpecialId(db, column, value); !set) {
-        reportError(QStringLiteral("The lunch column could not be changed."), set.error(), &m_main);
-        return;
-    }
-    // Every day of the current column only, whatever else was selected.
-    f->g().setRow(1);
-    f->g().setRowSel(f->g().Rows() - 1);
-    SetSpecialCells(value);
-    m_main.RefreshTable(*f);
+    // The header and every day's cell change together or not at all.
+    const bool changed = allOrNothing(*f, [&] {
+        if (Result<void> set = LunchColumn::setSpecialId(db, column, value); !set) {
+            reportError(QStringLiteral("The lunch column could not be changed."), set.error(), &m_main);
+            return false;
+        }
+        // Every day of the current column only, whatever else was selected.
+        f->g().setRow(1);
+        f->g().setRowSel(f->g().Rows() - 1);
+        return writeBlock(*f, value);
+    });
+    if (changed)
+        m_main.RefreshTable(*f);
 }
 
 void PeriodCommands::mnuFormatSameSizeColumns_Click() {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class FlexGrid;
 class frmMain;
 class frmTableWindow;
@@ -20,7 +22,8 @@ public slots:
     void DoUnavailable();
     void DoLunch();
     void DoBreak();
-    // Writes `iSpecialSlotID` with none in the other ids into every cell of the selected block.
+    // Writes `iSpecialSlotID` with none in the other ids into every cell of the selected block,
+    // all cells or none.
     void SetSpecialCells(int iSpecialSlotID);
     void mnuFormatDefineLunchColumn_Click();
     void mnuFormatSameSizeColumns_Click();
@@ -31,6 +34,11 @@ private:
     bool confirmBlock(const QString& question) const;
     bool ask(const QString& question) const;
     void writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID);
+    // Writes every cell of the selected block; false once a write failed (reported already).
+    bool writeBlock(frmTableWindow& f, int iSpecialSlotID);
+    // Runs the steps in one transaction; on a failure nothing stays and the window shows the
+    // stored timetable again.
+    bool allOrNothing(frmTableWindow& f, const std::function<bool()>& steps);
 
     frmMain& m_main;
 };

@@ -7,10 +7,14 @@
 
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -40,23 +44,53 @@ const QIcon& busyIcon() {
     return icon;
 }
 
-// Reports the right button to the bar; the lists take no other part in it.
-class ListMouseFilter : public QObject {
+// The selection changes only by a click on an item (the left button pressed and released on
+// it), by the program and by the name boxes: the right button only asks for the pop-up, and
+// keys, drags and presses that end elsewhere move nothing, so the lists always show the cell.
+class ListInputFilter : public QObject {
 public:
-    ListMouseFilter(TreeBars& bars, QObject* parent) : QObject(parent), m_bars(bars) {}
+    ListInputFilter(QTreeWidget& tree, std::function<void(QTreeWidgetItem*)> clicked,
+                    std::function<void(QPoint)> menu)
+        : QObject(&tree), m_tree(tree), m_clicked(std::move(clicked)), m_menu(std::move(menu)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton)
-                emit m_bars.listMenuRequested(mouse->globalPosition().toPoint());
+            if (mouse->button() == Qt::LeftButton)
+                m_pressed = m_tree.itemAt(mouse->position().toPoint());
+            return true;
         }
-        return QObject::eventFilter(watched, event);
+        case QEvent::MouseMove:
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                m_menu(mouse->globalPosition().toPoint());
+            } else if (mouse->button() == Qt::LeftButton) {
+                QTreeWidgetItem* released = m_tree.itemAt(mouse->position().toPoint());
+                QTreeWidgetItem* pressed = std::exchange(m_pressed, nullptr);
+                if (released && released == pressed)
+                    m_clicked(released);
+            }
+            return true;
+        }
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+        }
     }
 
 private:
-    TreeBars& m_bars;
+    QTreeWidget& m_tree;
+    std::function<void(QTreeWidgetItem*)> m_clicked;
+    std::function<void(QPoint)> m_menu;
+    QTreeWidgetItem* m_pressed = nullptr;
 };
 
 } // namespace
@@ -101,7 +135,15 @@ void TreeBars::buildPanel(int index) {
     p.tree->setRootIsDecorated(false);
     p.tree->setColumnCount(1);
     p.tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    p.tree->viewport()->installEventFilter(new ListMouseFilter(*this, p.tree));
+    auto* input = new ListInputFilter(
+        *p.tree,
+        [this, index](QTreeWidgetItem* item) {
+            treeBar(index).setCurrentItem(item);
+            treeBar_NodeClick(index);
+        },
+        [this](QPoint at) { emit listMenuRequested(at); });
+    p.tree->viewport()->installEventFilter(input);
+    p.tree->installEventFilter(input);
 
     auto* layout = new QVBoxLayout(p.panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,7 +153,6 @@ void TreeBars::buildPanel(int index) {
     layout->addWidget(p.box);
     layout->addWidget(p.tree, 1);
 
-    connect(p.tree, &QTreeWidget::itemClicked, this, [this, index] { treeBar_NodeClick(index); });
     connect(p.box, &QLineEdit::textEdited, this, [this, index] { FindMatch(index); });
     connect(p.box, &NameBox::keyPressed, this,
             [this, index](int key, bool hadText) { nameBox_KeyDown(index, key, hadText); });
@@ -133,6 +174,7 @@ Result<void> TreeBars::PopulateTreeBars() {
         for (const NameLists::Entry& entry : entries.value())
             AddTreeBarItem(index, entry.name, entry.id);
     }
+    emit refilled();
     return {};
 }
 

@@ -33,7 +33,7 @@ public:
     NameBox& nameBox(int index) const { return *m_panels[index].box; }
     QWidget& picSep(int index) const { return *m_panels[index].panel; }
 
-    // Clears and refills the four lists from the database.
+    // Clears and refills the four lists from the database, then reports `refilled`.
     Result<void> PopulateTreeBars();
     QTreeWidgetItem* AddTreeBarItem(int index, const QString& s, int id);
 
@@ -69,6 +69,8 @@ signals:
     void enterPressed(int index);
     // The right button was released over a list.
     void listMenuRequested(const QPoint& globalPosition);
+    // The lists were refilled and hold no cell's items.
+    void refilled();
 
 private:
     struct Panel {

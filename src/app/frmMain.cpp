@@ -54,6 +54,11 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
     connect(m_treeBars, &TreeBars::writeRequested, this, &frmMain::UpdateSlot);
     connect(m_treeBars, &TreeBars::enterPressed, this, &frmMain::nameBoxEnter);
+    // A refill leaves the lists without the cell's items: load them again before the next click.
+    connect(m_treeBars, &TreeBars::refilled, this, [this] {
+        if (frmTableWindow* f = activeTableWindow())
+            f->ClickMyGrid();
+    });
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     m_menus->connectItem("mnuEditUndo", this, &frmMain::mnuEditUndo_Click);
@@ -255,22 +260,55 @@ void frmMain::tableWindowClosing(frmTableWindow& f) {
 
 void frmMain::UpdateSlot(int) {
     frmTableWindow* f = activeTableWindow();
-    if (!f)
+    if (!f || f->g().Row() < 1 || f->g().Col() < 1)
         return;
-    FlexGrid& g = f->g();
-    if (g.Row() < 1 || g.Col() < 1)
+    m_state.WriteFailed = false;
+    std::optional<CellWriteProblem> problem;
+    {
+        // One transaction for the whole click: the write and the reads that show it share one
+        // lock instead of each statement taking and giving back its own.
+        Transaction click(m_state.db());
+        if (!click.started())
+            problem = CellWriteProblem{QStringLiteral("The period could not be written."),
+                                       click.started().error(), true, false};
+        else
+            problem = writeCurrentCell(*f);
+        if (!problem) {
+            if (Result<void> committed = click.commit(); !committed) {
+                problem = CellWriteProblem{QStringLiteral("The period could not be written."),
+                                           committed.error(), true, true};
+                m_state.Undo.reset();
+                m_menus->item("mnuEditUndo")->setEnabled(false);
+            }
+        }
+    } // a problem rolls it back
+    if (!problem)
         return;
-    const ActiveTimetable active = ActiveTimetable::of(*f, m_state.db());
-    if (!active || !active.view->kind())
-        return;
-    Result<std::optional<SlotKey>> key =
-        CellLookup::keyForCell(m_state.db(), *active.view, g.RowData(g.Row()), g.ColData(g.Col()));
-    if (!key) {
-        reportError(QStringLiteral("The period could not be read."), key.error(), this);
-        return;
+    if (problem->error) {
+        m_state.WriteFailed = true;
+        reportError(problem->text, *problem->error, this);
+    } else {
+        MsgBox(problem->text, vb::vbCritical, this);
     }
+    if (problem->redraw)
+        RefreshTable(*f);
+    if (problem->reloadCell)
+        f->ClickMyGrid();
+}
+
+std::optional<frmMain::CellWriteProblem> frmMain::writeCurrentCell(frmTableWindow& f) {
+    FlexGrid& g = f.g();
+    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f.Tag());
+    if (!view)
+        return CellWriteProblem{QStringLiteral("The timetable could not be read."), view.error(), false, false};
+    if (!view.value() || !view.value()->kind())
+        return std::nullopt;
+    Result<std::optional<SlotKey>> key =
+        CellLookup::keyForCell(m_state.db(), *view.value(), g.RowData(g.Row()), g.ColData(g.Col()));
+    if (!key)
+        return CellWriteProblem{QStringLiteral("The period could not be read."), key.error(), false, false};
     if (!key.value())
-        return;
+        return std::nullopt;
 
     SlotIds chosen;
     chosen.tutorId = m_treeBars->selectedId(TreeBars::Tutors);
@@ -279,17 +317,10 @@ void frmMain::UpdateSlot(int) {
     chosen.classId = m_treeBars->selectedId(TreeBars::Classes);
     chosen.specialId = m_state.CurrentSpecialID;
     Result<SlotWriteOutcome> outcome = SlotWriter(m_state.db()).write(*key.value(), chosen);
-    m_state.WriteFailed = !outcome;
-    if (!outcome) {
-        reportError(QStringLiteral("The period could not be written."), outcome.error(), this);
-        f->ClickMyGrid();
-        return;
-    }
-    if (!outcome.value().wrote()) {
-        MsgBox(outcome.value().clash.message, vb::vbCritical, this);
-        f->ClickMyGrid();
-        return;
-    }
+    if (!outcome)
+        return CellWriteProblem{QStringLiteral("The period could not be written."), outcome.error(), true, false};
+    if (!outcome.value().wrote())
+        return CellWriteProblem{outcome.value().clash.message, std::nullopt, true, false};
     m_state.Undo = outcome.value().undo;
     m_menus->item("mnuEditUndo")->setEnabled(true);
     if (outcome.value().tookOver) {
@@ -302,6 +333,7 @@ void frmMain::UpdateSlot(int) {
     }
     m_state.TreeClickWritesSlot = true;
     DisplayCurrentSlot();
+    return std::nullopt;
 }
 
 void frmMain::DisplayCurrentSlot() {

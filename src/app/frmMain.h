@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class MainMenus;
 class OutputCommands;
 class PeriodCommands;
@@ -82,6 +84,14 @@ public:
     void activateCurrentWindow();
 
 private:
+    // Why a cell write showed a box: a clash (no error) or a failed database step.
+    struct CellWriteProblem {
+        QString text;
+        std::optional<Error> error;
+        bool reloadCell = true; // show the cell's stored content in the lists again
+        bool redraw = false;    // the grid shows a write that did not stay
+    };
+    std::optional<CellWriteProblem> writeCurrentCell(frmTableWindow& f);
     void addViewTableItem(int timetableId, const QString& title);
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
     void nameBoxEnter(int index);

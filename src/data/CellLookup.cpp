@@ -1,5 +1,6 @@
 #include "CellLookup.h"
 
+#include "NumberText.h"
 #include "TimeText.h"
 
 #include <QSqlRecord>
@@ -32,7 +33,9 @@ Result<std::optional<SlotKey>> keyForCell(const DBConnection& db, const Timetabl
                          .arg(xTitleId)
                          .arg(startText)};
     return std::optional<SlotKey>(SlotKey{*start, day.value()->value(0).toString(),
-                                          period.value()->value(1).toInt(), *owner,
+                                          NumberText::minutes(period.value()->value(1).toString())
+                                              .value_or(0),
+                                          *owner,
                                           view.ownerId()});
 }
 

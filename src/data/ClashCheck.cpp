@@ -34,17 +34,8 @@ QString paragraph(ViewKind resource, const QString& name) {
     return {};
 }
 
-// A row that holds only this resource, as an ordinary period, is its own empty placeholder
-// and does not keep it busy.
-bool isPlaceholderOf(ViewKind resource, const SlotIds& row) {
-    for (ViewKind other : otherResources(resource)) {
-        if (row.resource(other) != SlotIds::None)
-            return false;
-    }
-    return row.specialId == SlotIds::None;
-}
-
 struct ClashRow {
+    int id = 0;
     SlotIds ids;
     QString className;
     QString tutorName;
@@ -65,7 +56,7 @@ struct ClashRow {
 
 // The inner joins keep a slot that points at a missing list row out of the check.
 QString clashQuery(ViewKind owner, const QStringList& idTests) {
-    return QStringLiteral("SELECT Slot.ClassID, Slot.TutorID, Slot.RoomID, Slot.SpecialID, "
+    return QStringLiteral("SELECT Slot.ID, Slot.ClassID, Slot.TutorID, Slot.RoomID, Slot.SpecialID, "
                           "Class.Name, Tutor.Name, Room.Name "
                           "FROM Slot "
                           "JOIN Subject ON Subject.ID = Slot.SubjectID "
@@ -74,13 +65,14 @@ QString clashQuery(ViewKind owner, const QStringList& idTests) {
                           "JOIN Room ON Room.ID = Slot.RoomID "
                           "JOIN Special ON Special.ID = Slot.SpecialID "
                           "WHERE Slot.StartTime = ? AND Slot.DOW = ? AND (%1) AND Slot.%2 <> ? "
+                          "AND Slot.ID <> ? "
                           "ORDER BY Slot.ID")
         .arg(idTests.join(QStringLiteral(" OR ")), ownerColumn(owner));
 }
 
 Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
                                          const SlotIds& written, QTime startTime,
-                                         const QString& dow) {
+                                         const QString& dow, int takenOverRowId) {
     QStringList idTests;
     QVariantList values{TimeText::canonical(startTime), dow};
     for (ViewKind resource : otherResources(owner)) {
@@ -91,7 +83,7 @@ Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
         idTests << QStringLiteral("+Slot.%1 = ?").arg(ownerColumn(resource));
         values << written.resource(resource);
     }
-    values << written.resource(owner);
+    values << written.resource(owner) << takenOverRowId;
 
     Result<QSqlQuery> query = db.exec(clashQuery(owner, idTests), values);
     if (!query)
@@ -100,13 +92,14 @@ Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
     while (query.value().next()) {
         const QSqlRecord r = query.value().record();
         ClashRow row;
-        row.ids.classId = r.value(0).toInt();
-        row.ids.tutorId = r.value(1).toInt();
-        row.ids.roomId = r.value(2).toInt();
-        row.ids.specialId = r.value(3).toInt();
-        row.className = r.value(4).toString();
-        row.tutorName = r.value(5).toString();
-        row.roomName = r.value(6).toString();
+        row.id = r.value(0).toInt();
+        row.ids.classId = r.value(1).toInt();
+        row.ids.tutorId = r.value(2).toInt();
+        row.ids.roomId = r.value(3).toInt();
+        row.ids.specialId = r.value(4).toInt();
+        row.className = r.value(5).toString();
+        row.tutorName = r.value(6).toString();
+        row.roomName = r.value(7).toString();
         rows << row;
     }
     return rows;
@@ -115,7 +108,8 @@ Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
 } // namespace
 
 Result<ClashCheck> CheckForClash(const DBConnection& db, const QString& viewBy, int roomId,
-                                 int tutorId, int classId, QTime startTime, const QString& dow) {
+                                 int tutorId, int classId, QTime startTime, const QString& dow,
+                                 int takenOverRowId) {
     const std::optional<ViewKind> owner = viewKindFromText(viewBy);
     if (!owner)
         return ClashCheck{};
@@ -127,20 +121,26 @@ Result<ClashCheck> CheckForClash(const DBConnection& db, const QString& viewBy, 
     if (written.resource(pair[0]) == SlotIds::None && written.resource(pair[1]) == SlotIds::None)
         return ClashCheck{};
 
-    Result<QList<ClashRow>> rows = readRowsCarrying(db, *owner, written, startTime, dow);
+    Result<QList<ClashRow>> rows =
+        readRowsCarrying(db, *owner, written, startTime, dow, takenOverRowId);
     if (!rows)
         return rows.error();
     QString paragraphs;
+    QList<int> excused;
     for (const ClashRow& row : rows.value()) {
         for (ViewKind resource : pair) {
             const int id = written.resource(resource);
-            if (id != SlotIds::None && row.ids.resource(resource) == id &&
-                !isPlaceholderOf(resource, row.ids))
+            if (id == SlotIds::None || row.ids.resource(resource) != id)
+                continue;
+            if (row.ids.isPlaceholderOf(resource))
+                excused << row.id;
+            else
                 paragraphs += paragraph(resource, row.name(resource));
         }
     }
     if (paragraphs.isEmpty())
-        return ClashCheck{};
+        return ClashCheck{false, QString(), excused};
     return ClashCheck{true,
-                      QStringLiteral("A clash has occured.") + LineBreak + LineBreak + paragraphs};
+                      QStringLiteral("A clash has occured.") + LineBreak + LineBreak + paragraphs,
+                      {}};
 }

@@ -93,9 +93,12 @@ Result<std::unique_ptr<DBConnection>> DBConnection::open(const QString& path, Op
         }
     }
     std::unique_ptr<DBConnection> connection(new DBConnection(name, info.absoluteFilePath()));
+    // The cache first: the full check at open reads the whole file.
+    connection->tune();
     if (Result<void> checked = connection->verify(); !checked)
         return openError(path, checked.error().message);
-    connection->tune();
+    if (Result<void> journal = connection->useRollbackJournal(); !journal)
+        return openError(path, journal.error().message);
     return connection;
 }
 
@@ -117,7 +120,9 @@ Result<void> DBConnection::verify() const {
     if (applicationId != ApplicationId || version != SchemaVersion)
         return Error{QStringLiteral("The file is not a Periwell database.")};
 
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
+    // The full check: a quicker one does not compare the indexes with their tables, and a
+    // stale index is found only when a drawing or a write fails.
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !query.next())
         return engineFailure();
     if (query.value(0).toString() != QLatin1String("ok"))
         return Error{QStringLiteral("The database is damaged (%1).").arg(query.value(0).toString())};
@@ -145,15 +150,28 @@ Result<void> DBConnection::verify() const {
     return {};
 }
 
+Result<void> DBConnection::useRollbackJournal() const {
+    // db.mdb alone holds every committed change: a copy of it is current, and it may sit on a
+    // network drive. A file left in WAL mode is switched back, which needs no other user of it.
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) || !query.next())
+        return Error{openFailureReason(query.lastError().databaseText().isEmpty()
+                                           ? query.lastError().text()
+                                           : query.lastError().databaseText())};
+    if (query.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        return Error{QStringLiteral("The database is locked by another program.")};
+    query.finish();
+    if (!query.exec(QStringLiteral("PRAGMA synchronous = FULL")))
+        return Error{query.lastError().text()};
+    return {};
+}
+
 void DBConnection::tune() const {
     // A school's whole database fits in memory: read pages once, not on every redraw. These are
     // hints: an engine that refuses them works as before, only slower.
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.exec(QStringLiteral("PRAGMA cache_size = -65536"));
     query.exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
-    // One sync per change instead of several; every committed change still reaches the disk.
-    query.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    query.exec(QStringLiteral("PRAGMA synchronous = FULL"));
 }
 
 Result<QSqlQuery> DBConnection::exec(const QString& sql, const QVariantList& values) const {
@@ -208,16 +226,45 @@ Result<int> DBConnection::insertRow(const QString& table, const QList<Field>& fi
     return query.value().lastInsertId().toInt();
 }
 
+namespace {
+
+QString savepointName(int depth) {
+    return QStringLiteral("periwell_%1").arg(depth);
+}
+
+} // namespace
+
 Result<void> DBConnection::begin() const {
-    return run(QStringLiteral("BEGIN IMMEDIATE"));
+    Result<void> begun = m_depth == 0 ? run(QStringLiteral("BEGIN IMMEDIATE"))
+                                      : run(QStringLiteral("SAVEPOINT ") + savepointName(m_depth));
+    if (begun)
+        ++m_depth;
+    return begun;
 }
 
 Result<void> DBConnection::commit() const {
-    return run(QStringLiteral("COMMIT"));
+    if (m_depth == 0)
+        return Error{QStringLiteral("No transaction is open.")};
+    Result<void> committed = m_depth == 1
+                                 ? run(QStringLiteral("COMMIT"))
+                                 : run(QStringLiteral("RELEASE ") + savepointName(m_depth - 1));
+    if (committed)
+        --m_depth;
+    return committed;
 }
 
 void DBConnection::rollback() const {
-    QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
+    if (m_depth == 0)
+        return;
+    --m_depth;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (m_depth == 0) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
+    // Back to where the savepoint began, then drop it; the outer transaction goes on.
+    query.exec(QStringLiteral("ROLLBACK TO ") + savepointName(m_depth));
+    query.exec(QStringLiteral("RELEASE ") + savepointName(m_depth));
 }
 
 Transaction::Transaction(const DBConnection& db) : m_db(db), m_started(db.begin()) {

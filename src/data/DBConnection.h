@@ -43,20 +43,26 @@ public:
     // Adds a row with the fields in the given order and returns its new id.
     Result<int> insertRow(const QString& table, const QList<Field>& fields) const;
 
+    // Transactions nest: the outermost is BEGIN IMMEDIATE, an inner one a savepoint, so a
+    // one-cell writer can run inside a command that writes many cells.
     Result<void> begin() const;
     Result<void> commit() const;
     void rollback() const;
+    int transactionDepth() const { return m_depth; }
 
 private:
     DBConnection(QString connectionName, QString path);
     Result<void> verify() const;
+    Result<void> useRollbackJournal() const;
     void tune() const;
 
     QString m_connectionName;
     QString m_path;
+    mutable int m_depth = 0;
 };
 
 // A transaction that rolls back unless committed: a multi-step write lands whole or not at all.
+// Inside another one it is a savepoint: its rollback undoes only its own steps.
 class Transaction {
 public:
     explicit Transaction(const DBConnection& db);

@@ -21,9 +21,18 @@ std::optional<float> fontSize(const QString& text) {
 std::optional<int> twips(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || value < 0 || value > 1e9)
+    // Written so that "nan" fails as well.
+    if (!ok || !(value >= 0 && value <= MaxTwips))
         return std::nullopt;
     return static_cast<int>(value + 0.5);
+}
+
+std::optional<int> minutes(const QString& text) {
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < 0 || value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
 } // namespace NumberText

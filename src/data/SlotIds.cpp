@@ -37,6 +37,11 @@ bool SlotIds::nonOwnerBlank(ViewKind owner) const {
     return subjectId == None && resource(first) == None && resource(second) == None;
 }
 
+bool SlotIds::isPlaceholderOf(ViewKind kind) const {
+    const auto [first, second] = otherResources(kind);
+    return resource(first) == None && resource(second) == None && specialId == None;
+}
+
 SlotIds SlotIds::blankSlot(ViewKind owner, int ownerId) {
     return SlotIds{}.withResource(owner, ownerId);
 }

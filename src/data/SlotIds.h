@@ -20,6 +20,10 @@ struct SlotIds {
     // Subject and the two resources that an owner of this kind does not own are all none.
     bool nonOwnerBlank(ViewKind owner) const;
 
+    // Holds only this resource, as an ordinary period (whatever its subject): the resource's own
+    // empty placeholder, which does not keep it busy.
+    bool isPlaceholderOf(ViewKind kind) const;
+
     // An empty ordinary period of this owner: what clearing a cell stores.
     static SlotIds blankSlot(ViewKind owner, int ownerId);
 

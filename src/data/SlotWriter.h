@@ -5,12 +5,14 @@
 #include "Result.h"
 #include "SlotIds.h"
 #include "SlotKey.h"
+#include "SlotRow.h"
 #include "SlotUndo.h"
 #include "SlotWriteOutcome.h"
 
 // Writes one cell: refuses a clash, else updates the cell's own row, takes over a free row of
-// another timetable, or adds a row. Each write and each undo is one transaction, so a failure
-// leaves nothing half-written and comes back as an Error.
+// another timetable, or adds a row. Afterwards every resource the row names has that row alone
+// at that time. Each write and each undo is one transaction (a savepoint inside a larger one),
+// so a failure leaves nothing half-written and comes back as an Error.
 class SlotWriter {
 public:
     explicit SlotWriter(const DBConnection& db) : m_db(db) {}
@@ -24,7 +26,11 @@ public:
     Result<ClashCheck> undo(const SlotUndo& record) const;
 
 private:
-    Result<ClashCheck> checkClash(const SlotKey& cell, const SlotIds& ids) const;
+    Result<ClashCheck> checkClash(const SlotKey& cell, const SlotIds& ids,
+                                  int takenOverRowId) const;
+    Result<std::optional<SlotRow>> readRow(int rowId) const;
+    // Placeholders a write made redundant: their resource now has the written row there.
+    Result<void> removeRows(const QList<int>& rowIds) const;
     Result<void> updateRow(int rowId, const SlotIds& ids) const;
     Result<int> addRow(const SlotKey& cell, const SlotIds& ids) const;
 

@@ -40,7 +40,10 @@ QString display12(QTime time) {
 }
 
 QString periodHeader(QTime start, int durationMinutes) {
-    return clock12(start) + QStringLiteral(" - ") + clock12(start.addSecs(durationMinutes * 60));
+    // In 64 bits: a long period's seconds do not fit in an int. Only the time of day matters.
+    constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+    const int secondsIntoDay = static_cast<int>(qint64(durationMinutes) * 60 % SecondsPerDay);
+    return clock12(start) + QStringLiteral(" - ") + clock12(start.addSecs(secondsIntoDay));
 }
 
 } // namespace TimeText

@@ -1,5 +1,7 @@
 #include "TimetableContent.h"
 
+#include "Geometry.h"
+#include "NumberText.h"
 #include "TimeText.h"
 #include "TimetableView.h"
 #include "ViewKind.h"
@@ -7,6 +9,10 @@
 namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
+
+int storedTwips(const QVariant& stored, int fallback) {
+    return NumberText::twips(stored.toString()).value_or(fallback);
+}
 
 Result<QList<PeriodColumn>> readColumns(const DBConnection& db, int timetableId) {
     Result<QSqlQuery> query = db.exec(
@@ -22,9 +28,9 @@ Result<QList<PeriodColumn>> readColumns(const DBConnection& db, int timetableId)
     while (q.next()) {
         PeriodColumn column;
         column.id = q.value(0).toInt();
-        column.width = q.value(1).toInt();
+        column.width = storedTwips(q.value(1), Geometry::DefaultColWidth);
         column.start = TimeText::parse(q.value(2).toString()).value_or(QTime(0, 0));
-        column.duration = q.value(3).toInt();
+        column.duration = NumberText::minutes(q.value(3).toString()).value_or(0);
         column.specialId = q.value(4).toInt();
         column.specialName = q.value(5).toString();
         columns << column;
@@ -41,7 +47,8 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
     QList<DayRow> days;
     QSqlQuery& q = query.value();
     while (q.next())
-        days << DayRow{q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt()};
+        days << DayRow{q.value(0).toInt(), q.value(1).toString(),
+                       storedTwips(q.value(2), Geometry::DefaultRowHeight)};
     return days;
 }
 
@@ -134,8 +141,8 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     const int roomId = r.value("RoomID").toInt();
     content.ownerId = TimetableView{timetableId, content.viewBy, classId, roomId, tutorId}.ownerId();
     content.look = TimetableLook::fromRecord(r);
-    content.fixedRowHeight = r.value("FixedRowHeight").toInt();
-    content.fixedColWidth = r.value("FixedColWidth").toInt();
+    content.fixedRowHeight = storedTwips(r.value("FixedRowHeight"), Geometry::DefaultFixedRowHeight);
+    content.fixedColWidth = storedTwips(r.value("FixedColWidth"), Geometry::DefaultFixedColWidth);
 
     Result<QString> caption = title(db, content.viewBy, classId, tutorId, roomId);
     if (!caption)
