@@ -16,6 +16,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+namespace {
+
+// The View menu's items that open and close the lists' panels, by list index.
+constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects", "mnuViewShowRooms",
+                                                     "mnuViewShowClasses"};
+
+} // namespace
+
 MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
     connectItem("mnuFileClose", &MenuCommands::mnuFileClose_Click);
     connectItem("mnuFileExit", &MenuCommands::mnuFileExit_Click);
@@ -26,11 +34,19 @@ MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
     connectItem("mnuHelpSearch", &MenuCommands::mnuHelpSearch_Click);
     connectItem("mnuHelpOnlineSupport", &MenuCommands::openMakerWebPage);
     connectItem("mnuHelpSendFeedback", &MenuCommands::openMakerWebPage);
-    const char* const lists[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
-                                                "mnuViewShowRooms", "mnuViewShowClasses"};
-    for (int index = 0; index < TreeBars::Count; ++index)
-        connect(m_main.menus().item(lists[index]), &QAction::triggered, this,
-                [this, index] { showList(index); });
+    TreeBars& bars = m_main.picLeftBar();
+    for (int index = 0; index < TreeBars::Count; ++index) {
+        QAction* item = m_main.menus().item(QString::fromLatin1(ListItems[index]));
+        item->setCheckable(true);
+        item->setChecked(bars.isExpanded(index));
+        connect(item, &QAction::triggered, &bars, [&bars, index] { bars.lblShow_Click(index); });
+    }
+    // The check mark is set from the panel's state, whoever opened or closed it: Qt has
+    // flipped it already when a menu click arrives.
+    connect(&bars, &TreeBars::panelToggled, this,
+            [this](int index, bool expanded) {
+                m_main.menus().item(QString::fromLatin1(ListItems[index]))->setChecked(expanded);
+            });
     new WindowMenu(main);
     main.installEventFilter(this);
 }
@@ -75,11 +91,6 @@ void MenuCommands::mnuEditSelectAll_Click() {
     g.setCol(1);
     g.setRowSel(g.Rows() - 1);
     g.setColSel(g.Cols() - 1);
-}
-
-void MenuCommands::showList(int index) {
-    QWidget& panel = m_main.picLeftBar().picSep(index);
-    panel.setVisible(panel.isHidden());
 }
 
 void MenuCommands::mnuHelpContents_Click() {
