@@ -50,11 +50,12 @@ constexpr int BarHeight = 9000;
 // One tick with the cursor at `barY` twips inside the bar.
 L::TimerStep tickAt(L& layout, double barY) {
     const QPointF inBar(40, barY / Tpp);
-    return layout.tmrLeftBarMouse_Timer(inBar + QPointF(0, Bar.top() / Tpp), inBar, Bar, Tpp, Tpp, BarHeight);
+    return layout.tmrLeftBarMouse_Timer(inBar + QPointF(0, Bar.top() / Tpp), inBar, Bar, Tpp, Tpp,
+                                        BarHeight);
 }
 
-const char* const ViewItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects", "mnuViewShowRooms",
-                                                "mnuViewShowClasses"};
+const char* const ViewItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
+                                                "mnuViewShowRooms", "mnuViewShowClasses"};
 const char* const Titles[TreeBars::Count] = {"Tutors", "Subjects", "Rooms", "Classes"};
 
 QImage arrowImage(const char* name) {
@@ -107,11 +108,16 @@ void tst_leftbar::stacking_data() {
     QTest::addColumn<Ints>("wantedTops");
     QTest::addColumn<Ints>("wantedHeights");
     // Hidden panels keep their first place: the design stacks all four collapsed.
-    QTest::newRow("all four") << 0b1111 << Ints{-30, 1225, 2480, 3735} << Ints{1215, 1215, 1215, 5265};
-    QTest::newRow("Class timetable") << 0b0111 << Ints{-30, 1225, 2480, 3735} << Ints{1215, 1215, 6520, 1215};
-    QTest::newRow("Tutor timetable") << 0b1110 << Ints{-30, -30, 1225, 2480} << Ints{1215, 1215, 1215, 6520};
-    QTest::newRow("Room timetable") << 0b1011 << Ints{-30, 1225, 2480, 2480} << Ints{1215, 1215, 1215, 6520};
-    QTest::newRow("one panel") << 0b0010 << Ints{-30, -30, 2480, 3735} << Ints{1215, 9030, 1215, 1215};
+    QTest::newRow("all four") << 0b1111 << Ints{-30, 1225, 2480, 3735}
+                              << Ints{1215, 1215, 1215, 5265};
+    QTest::newRow("Class timetable")
+        << 0b0111 << Ints{-30, 1225, 2480, 3735} << Ints{1215, 1215, 6520, 1215};
+    QTest::newRow("Tutor timetable")
+        << 0b1110 << Ints{-30, -30, 1225, 2480} << Ints{1215, 1215, 1215, 6520};
+    QTest::newRow("Room timetable")
+        << 0b1011 << Ints{-30, 1225, 2480, 2480} << Ints{1215, 1215, 1215, 6520};
+    QTest::newRow("one panel") << 0b0010 << Ints{-30, -30, 2480, 3735}
+                               << Ints{1215, 9030, 1215, 1215};
     QTest::newRow("none") << 0 << Ints{-30, 1225, 2480, 3735} << Ints{1215, 1215, 1215, 1215};
 }
 
@@ -308,8 +314,10 @@ void tst_leftbar::toggles() {
                 item->trigger();
             QCOMPARE(bars.isExpanded(i), open);
             QCOMPARE(item->isChecked(), open);
-            QCOMPARE(bars.lblShow(i).text(), QString::fromLatin1(open ? "Hide " : "Show ") + Titles[i]);
-            QCOMPARE(bars.picShow(i).pixmap().toImage(), arrowImage(open ? "arrow-up" : "arrow-down"));
+            QCOMPARE(bars.lblShow(i).text(),
+                     QString::fromLatin1(open ? "Hide " : "Show ") + Titles[i]);
+            QCOMPARE(bars.picShow(i).pixmap().toImage(),
+                     arrowImage(open ? "arrow-up" : "arrow-down"));
             QCOMPARE(bars.treeBar(i).isHidden(), !open);
             for (int p = 0; p < TreeBars::Count; ++p)
                 QVERIFY(placedAsModel(bars, p));
@@ -392,7 +400,8 @@ void tst_leftbar::dragThroughTheCursorSeam() {
     bars.tmrLeftBarMouse_Timer();
     QVERIFY(!timer.isActive());
     QCOMPARE(bars.cursor().shape(), Qt::ArrowCursor);
-    QMouseEvent held(QEvent::MouseMove, gap, bars.mapToGlobal(gap), Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent held(QEvent::MouseMove, gap, bars.mapToGlobal(gap), Qt::NoButton, Qt::LeftButton,
+                     {});
     QApplication::sendEvent(&bars, &held);
     QVERIFY(!timer.isActive());
     QCOMPARE(layout.panel(0).height, dragged);

@@ -37,7 +37,8 @@ void LeftBarLayout::SizeBarsStartup() {
         if (!p.visible)
             continue;
         p.top = bottom == -1 ? FirstTop : bottom + Gap;
-        p.height = p.expanded ? TreeTop + p.treeHeight + StackMargin : LinkTop + LinkHeight + StackMargin;
+        p.height =
+            p.expanded ? TreeTop + p.treeHeight + StackMargin : LinkTop + LinkHeight + StackMargin;
         bottom = p.bottom();
     }
 }
@@ -82,15 +83,16 @@ bool LeftBarLayout::picLeftBar_MouseMove(double y) {
     return false;
 }
 
-LeftBarLayout::TimerStep LeftBarLayout::tmrLeftBarMouse_Timer(QPointF inMain, QPointF inBar, const QRectF& bar,
-                                                               double twipsPerPixelX, double twipsPerPixelY,
-                                                               int barHeight) {
+LeftBarLayout::TimerStep
+LeftBarLayout::tmrLeftBarMouse_Timer(QPointF inMain, QPointF inBar, const QRectF& bar,
+                                     double twipsPerPixelX, double twipsPerPixelY, int barHeight) {
     const double left = bar.left() / twipsPerPixelX;
     const double right = (bar.left() + bar.width()) / twipsPerPixelX;
     const double top = bar.top() / twipsPerPixelY;
     const double bottom = (bar.top() + bar.height()) / twipsPerPixelY;
     TimerStep step;
-    step.inside = left < inMain.x() && inMain.x() < right && top < inMain.y() && inMain.y() < bottom;
+    step.inside =
+        left < inMain.x() && inMain.x() < right && top < inMain.y() && inMain.y() < bottom;
     if (!step.inside)
         return step;
     // Every separator is tested and the last match wins.

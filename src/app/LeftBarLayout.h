@@ -22,11 +22,11 @@ public:
     static constexpr int TreeTop = 1140;
     static constexpr int TreeDesignHeight = 900;
     static constexpr int MinExpandedTree = 1035;
-    static constexpr int StackMargin = 150;  // below the tree or link when stacking
-    static constexpr int ExpandMargin = 40;  // below the tree right after opening
+    static constexpr int StackMargin = 150;    // below the tree or link when stacking
+    static constexpr int ExpandMargin = 40;    // below the tree right after opening
     static constexpr int CollapseMargin = 100; // below the link right after closing
     static constexpr int GrowOnlyBelow = 1500; // a panel lower than this only grows by a drag
-    static constexpr int SplitBand = 200;    // how far the drag band reaches into each panel
+    static constexpr int SplitBand = 200;      // how far the drag band reaches into each panel
 
     struct Panel {
         bool visible = true; // the panel's own flag, not whether the screen shows it
@@ -60,8 +60,8 @@ public:
     bool picLeftBar_MouseMove(double y);
     // One tick of the mouse timer: `inMain` is the cursor in pixels of the bar's parent, `inBar`
     // in pixels of the bar, `bar` the bar's place in twips of its parent.
-    TimerStep tmrLeftBarMouse_Timer(QPointF inMain, QPointF inBar, const QRectF& bar, double twipsPerPixelX,
-                                    double twipsPerPixelY, int barHeight);
+    TimerStep tmrLeftBarMouse_Timer(QPointF inMain, QPointF inBar, const QRectF& bar,
+                                    double twipsPerPixelX, double twipsPerPixelY, int barHeight);
 
     bool LeftBarMouseDown = false;
     double LeftBarLastY = 0;

@@ -26,19 +26,21 @@ constexpr int ArrowTop = 930;
 constexpr int ArrowSize = 105;
 
 QRect twips(int left, int top, int width, int height) {
-    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width), Twips::toPixels(height)};
+    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+            Twips::toPixels(height)};
 }
 
 const QPixmap& arrowPicture(bool up) {
     static const QPixmap picUp = Resources::icon(QStringLiteral("arrow-up")).pixmap(QSize(7, 7));
-    static const QPixmap picDown = Resources::icon(QStringLiteral("arrow-down")).pixmap(QSize(7, 7));
+    static const QPixmap picDown =
+        Resources::icon(QStringLiteral("arrow-down")).pixmap(QSize(7, 7));
     return up ? picUp : picDown;
 }
 
 } // namespace
 
-LeftBarPanel::LeftBarPanel(int index, const QString& title, const QString& caption, const QString& boxName,
-                           QWidget* parent)
+LeftBarPanel::LeftBarPanel(int index, const QString& title, const QString& caption,
+                           const QString& boxName, QWidget* parent)
     : QWidget(parent), m_title(title) {
     setObjectName(QStringLiteral("picSep%1").arg(index));
     setAutoFillBackground(true);
@@ -85,7 +87,8 @@ LeftBarPanel::LeftBarPanel(int index, const QString& title, const QString& capti
     showExpanded(false);
     const QFontMetrics metrics(m_link->font());
     const int linkWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Show ") + title),
-                                   metrics.horizontalAdvance(QStringLiteral("Hide ") + title)) + 2;
+                                   metrics.horizontalAdvance(QStringLiteral("Hide ") + title)) +
+                          2;
     m_link->setGeometry(Twips::toPixels(LinkLeft[index]), Twips::toPixels(L::LinkTop), linkWidth,
                         Twips::toPixels(L::LinkHeight));
 }

@@ -19,8 +19,8 @@
 namespace {
 
 // The View menu's items that open and close the lists' panels, by list index.
-constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects", "mnuViewShowRooms",
-                                                     "mnuViewShowClasses"};
+constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
+                                                     "mnuViewShowRooms", "mnuViewShowClasses"};
 
 } // namespace
 

@@ -92,14 +92,17 @@ TreeBars::~TreeBars() {
 void TreeBars::buildPanel(int index) {
     const ListText& text = Lists[index];
     Panel& p = m_panels[index];
-    p.panel = new LeftBarPanel(index, QString::fromLatin1(text.title), QString::fromLatin1(text.caption),
-                               QString::fromLatin1(text.box), this);
+    p.panel = new LeftBarPanel(index, QString::fromLatin1(text.title),
+                               QString::fromLatin1(text.caption), QString::fromLatin1(text.box),
+                               this);
     p.box = &p.panel->box();
     p.tree = &p.panel->tree();
     p.tree->viewport()->installEventFilter(new ListMouseFilter(*this, p.tree));
 
-    connect(&p.panel->lblShow(), &ClickLabel::clicked, this, [this, index] { lblShow_Click(index); });
-    connect(&p.panel->picShow(), &ClickLabel::clicked, this, [this, index] { picShow_Click(index); });
+    connect(&p.panel->lblShow(), &ClickLabel::clicked, this,
+            [this, index] { lblShow_Click(index); });
+    connect(&p.panel->picShow(), &ClickLabel::clicked, this,
+            [this, index] { picShow_Click(index); });
     connect(p.tree, &QTreeWidget::itemClicked, this, [this, index] { treeBar_NodeClick(index); });
     connect(p.box, &QLineEdit::textEdited, this, [this, index] { FindMatch(index); });
     connect(p.box, &NameBox::keyPressed, this,
