@@ -7,6 +7,7 @@
 #include "platform/FlexGrid.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -29,6 +30,10 @@ TestFixture::TestFixture() {
     seams().settingsFolder = m_dir.filePath(QStringLiteral("settings"));
     seams().executableName = QStringLiteral("periwell");
     seams().msgBox = [this](const MsgBoxCall& call) { return boxes.respond(call); };
+    seams().modal = [this](QDialog& dialog) {
+        dialogs << dialog.objectName();
+        return int(QDialog::Rejected);
+    };
     const QString error = makeDatabase(dbPath());
     if (!error.isEmpty())
         qFatal("cannot make the test database: %s", qPrintable(error));

@@ -6,6 +6,7 @@
 #include "platform/Seams.h"
 
 #include <QList>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -26,7 +27,9 @@ public:
 };
 
 // A fresh database made from resources/db.sql in a temporary folder, which is also the
-// program folder and the settings folder; message boxes answered by the recorder.
+// program folder and the settings folder; message boxes answered by the recorder. A modal
+// dialog that a test does not answer itself is cancelled at once (its name kept in `dialogs`),
+// so a command that opens one never blocks the run.
 class TestFixture {
 public:
     TestFixture();
@@ -60,6 +63,7 @@ private:
 public:
     ModMain state;
     MsgBoxRecorder boxes;
+    QStringList dialogs;
 
 private:
     std::unique_ptr<frmMain> m_main;

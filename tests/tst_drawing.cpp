@@ -1,6 +1,7 @@
 #include "TestData.h"
 #include "TestFixture.h"
 
+#include "app/TimetableDrawing.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/ColorNumber.h"
@@ -58,6 +59,7 @@ private slots:
     void missingTimetableOpensNothing();
     void dropDownKeepsFirstItemPerTimetable();
     void emptyTimetables();
+    void aGridOfItsOwnIsDrawnAsTheWindowIs();
 };
 
 void tst_drawing::headersAndDays() {
@@ -209,6 +211,40 @@ void tst_drawing::emptyTimetables() {
     frmTableWindow* b = openDrawn(f, noDays);
     QCOMPARE(b->g().Rows(), 1);
     QCOMPARE(b->g().Cols(), 2);
+}
+
+// What an image or a printer is given must be what the screen shows, cell by cell.
+void tst_drawing::aGridOfItsOwnIsDrawnAsTheWindowIs() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    QVERIFY(f.db().run("UPDATE TimeTableView SET PeriodFont = 'Serif', PeriodFontSize = '11', "
+                       "UnavailableBackground = '255', RowHeadFontSize = '7' WHERE ID = ?",
+                       {s.timetableId}));
+    FlexGrid& shown = openDrawn(f, s.timetableId)->g();
+    Result<std::optional<TimetableContent>> content = TimetableStore::read(f.db(), s.timetableId);
+    QVERIFY(content && content.value());
+    FlexGrid offScreen;
+    TimetableDrawing(*content.value()).drawGrid(offScreen);
+
+    QCOMPARE(offScreen.Rows(), shown.Rows());
+    QCOMPARE(offScreen.Cols(), shown.Cols());
+    QCOMPARE(offScreen.GridColor(), shown.GridColor());
+    QCOMPARE(offScreen.ForeColorFixed(), shown.ForeColorFixed());
+    for (int r = 0; r < shown.Rows(); ++r) {
+        QCOMPARE(offScreen.RowHeight(r), shown.RowHeight(r));
+        for (int c = 0; c < shown.Cols(); ++c) {
+            QCOMPARE(offScreen.ColWidth(c), shown.ColWidth(c));
+            QCOMPARE(offScreen.TextMatrix(r, c), shown.TextMatrix(r, c));
+            selectCells(shown, r, c);
+            selectCells(offScreen, r, c);
+            QCOMPARE(offScreen.CellBackColor(), shown.CellBackColor());
+            QCOMPARE(offScreen.CellForeColor(), shown.CellForeColor());
+            QCOMPARE(offScreen.CellFontName(), shown.CellFontName());
+            QCOMPARE(offScreen.CellFontSize(), shown.CellFontSize());
+        }
+    }
+    selectCells(offScreen, 1, 1);
+    QCOMPARE(offScreen.CellFontName(), QStringLiteral("Serif"));
 }
 
 QTEST_MAIN(tst_drawing)

@@ -1,3 +1,4 @@
+#include "app/GridHelpers.h"
 #include "data/Geometry.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridData.h"
@@ -76,6 +77,9 @@ private slots:
     void highLightShowsTheSelection();
     void redrawOffPaintsNothingThenOnce();
     void paintAllDrawsEveryCellWithoutMarks();
+    void fixedColsIsZeroOrOne();
+    void withoutFixedColumnColumnZeroIsABodyColumn();
+    void withoutFixedColumnKeysAndScrollingReachColumnZero();
 };
 
 void tst_flexgrid::freshGridHasDefaultShapeAndSizes() {
@@ -550,6 +554,101 @@ void tst_flexgrid::paintAllDrawsEveryCellWithoutMarks() {
         QCOMPARE(at(300, 300), grid.BackColorFixed());
         QCOMPARE(image.pixelColor(size.width() - 1, size.height() - 1), grid.GridColor());
     }
+}
+
+void tst_flexgrid::fixedColsIsZeroOrOne() {
+    FlexGrid grid;
+    grid.setCols(4);
+    QCOMPARE(grid.FixedCols(), 1);
+    QVERIFY(!grid.setLeftCol(0));
+    QVERIFY(!grid.setFixedCols(2));
+    QVERIFY(!grid.setFixedCols(-1));
+    QCOMPARE(grid.FixedCols(), 1);
+    QVERIFY(grid.setLeftCol(2));
+    QVERIFY(grid.setFixedCols(0));
+    QCOMPARE(grid.LeftCol(), 0); // back to the first column
+    QVERIFY(grid.setLeftCol(0));
+    const FlexGridData& data = grid.data();
+    QVERIFY(data.isFixed(0, 0));
+    QVERIFY(!data.isFixed(1, 0));
+    QCOMPARE(data.backColorAt(1, 0), grid.BackColor());
+    QCOMPARE(data.backColorAt(0, 1), grid.BackColorFixed());
+    QVERIFY(grid.setFixedCols(1));
+    QCOMPARE(grid.LeftCol(), 1);
+    QVERIFY(data.isFixed(1, 0));
+}
+
+void tst_flexgrid::withoutFixedColumnColumnZeroIsABodyColumn() {
+    FlexGrid grid;
+    grid.setFixedCols(0);
+    shape(grid, 4, 2);
+    grid.setColWidth(0, 2800);
+    grid.setColWidth(1, 1500);
+    QCOMPARE(grid.colPos(0), 0);
+    QCOMPARE(grid.colPos(1), Twips::toPixels(2800));
+
+    QSignalSpy clicked(&grid, &FlexGrid::Click);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, insideCell(grid, 2, 0));
+    QCOMPARE(std::pair(grid.Row(), grid.Col()), std::pair(2, 0));
+    QCOMPARE(clicked.count(), 1);
+    // Column 0 has no row headers: a press on a row line there selects, it does not resize.
+    const int heightBefore = grid.RowHeight(2);
+    sendMouse(grid, QEvent::MouseButtonPress, {10, grid.rowPos(3)}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(grid, QEvent::MouseMove, {10, grid.rowPos(3) + 30}, Qt::NoButton, Qt::LeftButton);
+    sendMouse(grid, QEvent::MouseButtonRelease, {10, grid.rowPos(3) + 30}, Qt::LeftButton,
+              Qt::NoButton);
+    QCOMPARE(grid.RowHeight(2), heightBefore);
+    QCOMPARE(std::pair(grid.Row(), grid.Col()), std::pair(3, 0));
+    // A column header selects its column, column 0 too.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, insideCell(grid, 0, 0) + QPoint(10, 0));
+    QCOMPARE(std::pair(grid.Row(), grid.Col()), std::pair(1, 0));
+    QCOMPARE(std::pair(grid.RowSel(), grid.ColSel()), std::pair(3, 0));
+
+    // The selection across both columns is drawn in column 0 as in any body column.
+    grid.setRow(1);
+    grid.setCol(0);
+    grid.setRowSel(2);
+    grid.setColSel(1);
+    const QImage image = grid.viewport()->grab().toImage();
+    QCOMPARE(image.pixelColor(insideCell(grid, 2, 0) + QPoint(20, 20)), grid.BackColorSel());
+    QCOMPARE(image.pixelColor(insideCell(grid, 2, 1) + QPoint(20, 20)), grid.BackColorSel());
+    QCOMPARE(image.pixelColor(insideCell(grid, 1, 0) + QPoint(20, 20)), grid.BackColor());
+    QCOMPARE(image.pixelColor(insideCell(grid, 0, 0) + QPoint(5, 5)), grid.BackColorFixed());
+
+    QCOMPARE(GetGridColAtX(grid, 0), 0);
+    QCOMPARE(GetGridColAtX(grid, 2799), 0);
+    QCOMPARE(GetGridColAtX(grid, 2800), 1);
+    QCOMPARE(GetGridColAtX(grid, 4300), -1);
+}
+
+void tst_flexgrid::withoutFixedColumnKeysAndScrollingReachColumnZero() {
+    FlexGrid grid;
+    grid.setFixedCols(0);
+    shape(grid, 5, 20, {400, 300});
+    grid.setRow(2);
+    grid.setCol(1);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QCOMPARE(grid.Col(), 0);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QCOMPARE(grid.Col(), 0);
+    QTest::keyClick(&grid, Qt::Key_End);
+    QCOMPARE(grid.Col(), 19);
+    QVERIFY(grid.LeftCol() > 0);
+    QCOMPARE(grid.colPos(0), -1); // scrolled away: no fixed column stays at the left
+    QCOMPARE(grid.horizontalScrollBar()->value(), grid.LeftCol());
+    QVERIFY(grid.colPos(19) + Twips::toPixels(grid.ColWidth(19)) <= grid.viewport()->width());
+    QTest::keyClick(&grid, Qt::Key_Home);
+    QCOMPARE(std::pair(grid.Col(), grid.LeftCol()), std::pair(0, 0));
+    QCOMPARE(grid.colPos(0), 0);
+    grid.horizontalScrollBar()->setValue(3);
+    QCOMPARE(grid.LeftCol(), 3);
+    QCOMPARE(grid.colPos(3), 0);
+    QCOMPARE(GetGridColAtX(grid, 0), 3);
+
+    // The whole-grid picture starts at column 0 with no fixed column.
+    grid.setColWidth(0, 600);
+    QCOMPARE(grid.fullSizePixels().width(),
+             Twips::toPixels(600) + 19 * Twips::toPixels(Geometry::DefaultColWidth));
 }
 
 QTEST_MAIN(tst_flexgrid)

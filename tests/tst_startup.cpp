@@ -8,6 +8,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/SettingsStore.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QMdiArea>
 #include <QTest>
@@ -16,9 +17,16 @@ using namespace TestData;
 
 namespace {
 
-// The splash runs for real: its 200 ms timer loads the main window.
+// The splash runs for real: its 200 ms timer loads the main window. Any other dialog (the tip
+// of the day) is closed at once.
 int runSplashForReal(QDialog& dialog) {
+    if (dialog.objectName() != QLatin1String("frmSplash"))
+        return QDialog::Rejected;
     return dialog.exec();
+}
+
+void storeShowTips(const QString& value) {
+    SettingsStore::SaveSetting("periwell", "Options", "Show Tips at Startup", value);
 }
 
 void markFirstRunDone() {
@@ -37,6 +45,9 @@ private slots:
     void databaseErrorInTheSplashEndsTheStart();
     void firstRunPromptsOnce_data();
     void firstRunPromptsOnce();
+    void tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt_data();
+    void tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt();
+    void untickedTipIsNotShownAtTheNextStart();
 };
 
 void tst_startup::emptyDatabaseStartsWithNoWindows() {
@@ -86,6 +97,8 @@ void tst_startup::splashClosedByKeyStillLoadsTheMainWindow() {
     markFirstRunDone();
     bool closedEarly = false;
     seams().modal = [&closedEarly](QDialog& splash) {
+        if (splash.objectName() != QLatin1String("frmSplash"))
+            return int(QDialog::Rejected);
         splash.show();
         QTest::keyClick(&splash, Qt::Key_Space);
         closedEarly = !splash.isVisible();
@@ -163,6 +176,62 @@ void tst_startup::firstRunPromptsOnce() {
     ModMain again;
     QVERIFY(StartUp(again));
     QVERIFY(f.boxes.calls.isEmpty());
+}
+
+void tst_startup::tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt_data() {
+    QTest::addColumn<QString>("stored"); // "-": nothing stored
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("nothing stored") << "-" << true;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("not a number") << "abc" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("negative") << "-5" << true;
+    QTest::newRow("beyond 32 bits") << "99999999999" << true;
+}
+
+void tst_startup::tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt() {
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    TestFixture f;
+    if (stored != QLatin1String("-"))
+        storeShowTips(stored);
+    QStringList order;
+    ModMain shared;
+    seams().modal = [&](QDialog& dialog) {
+        if (dialog.objectName() == QLatin1String("frmSplash"))
+            return dialog.exec();
+        auto* main = qobject_cast<frmMain*>(dialog.parentWidget());
+        order << QStringLiteral("%1 over %2 window, %3 boxes before")
+                     .arg(dialog.objectName(), main && main->isVisible() ? "a shown" : "no")
+                     .arg(f.boxes.calls.size());
+        return int(QDialog::Accepted);
+    };
+    f.boxes.answers = {vb::vbNo, vb::vbNo};
+    QVERIFY(StartUp(shared));
+    QCOMPARE(order, shown ? QStringList{"frmTip over a shown window, 0 boxes before"} : QStringList{});
+    QCOMPARE(f.boxes.calls.size(), 2); // the first-run prompts come all the same
+}
+
+void tst_startup::untickedTipIsNotShownAtTheNextStart() {
+    TestFixture f;
+    markFirstRunDone();
+    int tips = 0;
+    seams().modal = [&tips](QDialog& dialog) {
+        if (dialog.objectName() == QLatin1String("frmSplash"))
+            return dialog.exec();
+        ++tips;
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("chkLoadTipsAtStartup"), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    };
+    ModMain first;
+    QVERIFY(StartUp(first));
+    QCOMPARE(tips, 1);
+    QCOMPARE(SettingsStore::GetSetting("periwell", "Options", "Show Tips at Startup", "-"),
+             QStringLiteral("0"));
+    ModMain second;
+    QVERIFY(StartUp(second));
+    QCOMPARE(tips, 1);
 }
 
 QTEST_MAIN(tst_startup)

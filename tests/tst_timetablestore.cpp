@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 
 #include "data/TimetableContent.h"
+#include "data/TimetableLook.h"
 
 #include <QTest>
 
@@ -18,7 +19,50 @@ private slots:
     void readsColumnsDaysAndCells();
     void missingTimetableIsNothing();
     void geometryRoundTripsExactly();
+    void lookCopiedFromAStyleWhole();
+    void savedLookRoundTrips();
 };
+
+namespace {
+
+// Every column different, and text that would break a statement pasted together.
+TimetableLook oddLook() {
+    TimetableLook look;
+    look.titleFont = "O'Brien \"Display\"";
+    look.titleFontSize = "15.5";
+    look.titleForeground = "255";
+    look.colHeadFont = "Col'; DROP TABLE Slot; --";
+    look.colHeadFontSize = "7";
+    look.colHeadForeground = "65280";
+    look.rowHeadFont = "Row \"Sans\"";
+    look.rowHeadFontSize = "11";
+    look.rowHeadForeground = "16711680";
+    look.periodFont = "It's";
+    look.periodFontSize = "6";
+    look.periodForeground = "128";
+    look.unavailableBackground = "32768";
+    look.unavailableForeground = "8388608";
+    return look;
+}
+
+int addStyle(const DBConnection& db, const TimetableLook& look) {
+    QList<DBConnection::Field> fields{{"Name", "Odd"}};
+    for (int i = 0; i < TimetableLook::columns().size(); ++i)
+        fields.append({TimetableLook::columns()[i], look.values()[i]});
+    Result<int> id = db.insertRow("Style", fields);
+    if (!id)
+        qFatal("%s", qPrintable(id.error().message));
+    return id.value();
+}
+
+TimetableLook lookOf(const DBConnection& db, int timetableId) {
+    Result<std::optional<TimetableLook>> look = TimetableLooks::readTimetable(db, timetableId);
+    if (!look || !look.value())
+        qFatal("timetable %d has no look", timetableId);
+    return *look.value();
+}
+
+} // namespace
 
 void tst_timetablestore::titles_data() {
     QTest::addColumn<QString>("viewBy");
@@ -87,7 +131,7 @@ void tst_timetablestore::readsColumnsDaysAndCells() {
     QCOMPARE(content.days.size(), 3);
     QCOMPARE(content.days[0].dow, QStringLiteral("Wed"));
     QCOMPARE(content.days[2].dow, QStringLiteral("Wk 1 Mon"));
-    QCOMPARE(content.look.fixedColWidth, 1200);
+    QCOMPARE(content.fixedColWidth, 1200);
 
     const DrawnSlot* lesson = content.slotAt(QTime(9, 0), "Mon");
     QVERIFY(lesson);
@@ -117,12 +161,49 @@ void tst_timetablestore::geometryRoundTripsExactly() {
                                {{days[0], 1049}, {days[1], 17}}};
     QVERIFY(TimetableStore::saveGeometry(f.db(), id, geometry));
     const TimetableContent content = *TimetableStore::read(f.db(), id).value();
-    QCOMPARE(content.look.fixedRowHeight, 613);
-    QCOMPARE(content.look.fixedColWidth, 1237);
+    QCOMPARE(content.fixedRowHeight, 613);
+    QCOMPARE(content.fixedColWidth, 1237);
     QCOMPARE(content.columns[0].width, 1501);
     QCOMPARE(content.columns[1].width, 2999);
     QCOMPARE(content.days[0].height, 1049);
     QCOMPARE(content.days[1].height, 17);
+}
+
+void tst_timetablestore::lookCopiedFromAStyleWhole() {
+    TestFixture f;
+    const int classId = addName(f.db(), "Class", "7A");
+    const int target = addTimetable(f.db(), "Class", classId, {"Mon"}, {{"09:00:00"}});
+    const int other = addTimetable(f.db(), "Class", classId, {"Tue"}, {{"09:00:00"}});
+    const TimetableLook untouched = lookOf(f.db(), other);
+    const int styleId = addStyle(f.db(), oddLook());
+    QCOMPARE(TimetableLooks::readStyle(f.db(), styleId).value(),
+             std::optional<TimetableLook>(oddLook()));
+
+    Result<bool> copied = TimetableLooks::copyStyle(f.db(), styleId, target);
+    QVERIFY(copied);
+    QVERIFY(copied.value());
+    QCOMPARE(lookOf(f.db(), target), oddLook());
+    QCOMPARE(lookOf(f.db(), other), untouched);
+
+    // A style that is gone leaves the timetable's look as it was.
+    Result<bool> missing = TimetableLooks::copyStyle(f.db(), styleId + 1, other);
+    QVERIFY(missing);
+    QVERIFY(!missing.value());
+    QCOMPARE(lookOf(f.db(), other), untouched);
+}
+
+void tst_timetablestore::savedLookRoundTrips() {
+    TestFixture f;
+    const int classId = addName(f.db(), "Class", "7A");
+    const int target = addTimetable(f.db(), "Class", classId, {"Mon"}, {{"09:00:00"}});
+    const int other = addTimetable(f.db(), "Class", classId, {"Tue"}, {{"09:00:00"}});
+    const TimetableLook untouched = lookOf(f.db(), other);
+    QVERIFY(TimetableLooks::save(f.db(), target, oddLook()));
+    QCOMPARE(lookOf(f.db(), target), oddLook());
+    QCOMPARE(lookOf(f.db(), other), untouched);
+    Result<std::optional<TimetableContent>> content = TimetableStore::read(f.db(), target);
+    QVERIFY(content && content.value());
+    QCOMPARE(content.value()->look, oddLook());
 }
 
 QTEST_MAIN(tst_timetablestore)

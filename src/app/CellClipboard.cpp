@@ -1,5 +1,6 @@
 #include "CellClipboard.h"
 
+#include "ActiveTimetable.h"
 #include "ErrorReport.h"
 #include "ModMain.h"
 #include "TreeBars.h"
@@ -21,14 +22,10 @@ namespace {
 
 // The window's timetable when it is of a kind that owns cells; nothing otherwise.
 std::optional<TimetableView> readView(const DBConnection& db, frmTableWindow& window) {
-    Result<std::optional<TimetableView>> view = TimetableView::read(db, window.Tag());
-    if (!view) {
-        reportError(QStringLiteral("The timetable could not be read."), view.error(), &window);
+    const ActiveTimetable shown = ActiveTimetable::of(window, db);
+    if (!shown || !shown.view->kind())
         return std::nullopt;
-    }
-    if (!view.value() || !view.value()->kind())
-        return std::nullopt;
-    return view.value();
+    return shown.view;
 }
 
 } // namespace

@@ -8,16 +8,13 @@
 
 ClipboardCommands::ClipboardCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("ClipboardCommands"));
-    connectItem("mnuEditCut", &ClipboardCommands::mnuEditCut_Click);
-    connectItem("mnuEditCopy", &ClipboardCommands::mnuEditCopy_Click);
-    connectItem("mnuEditPaste", &ClipboardCommands::mnuEditPaste_Click);
-    connectItem("mnuRightClickCut", &ClipboardCommands::mnuEditCut_Click);
-    connectItem("mnuRightClickCopy", &ClipboardCommands::mnuEditCopy_Click);
-    connectItem("mnuRightClickPaste", &ClipboardCommands::mnuEditPaste_Click);
-}
-
-void ClipboardCommands::connectItem(const char* name, void (ClipboardCommands::*command)()) {
-    connect(m_main.menus().item(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    const MainMenus& menus = main.menus();
+    menus.connectItem("mnuEditCut", this, &ClipboardCommands::mnuEditCut_Click);
+    menus.connectItem("mnuEditCopy", this, &ClipboardCommands::mnuEditCopy_Click);
+    menus.connectItem("mnuEditPaste", this, &ClipboardCommands::mnuEditPaste_Click);
+    menus.connectItem("mnuRightClickCut", this, &ClipboardCommands::mnuEditCut_Click);
+    menus.connectItem("mnuRightClickCopy", this, &ClipboardCommands::mnuEditCopy_Click);
+    menus.connectItem("mnuRightClickPaste", this, &ClipboardCommands::mnuEditPaste_Click);
 }
 
 void ClipboardCommands::mnuEditCut_Click() {

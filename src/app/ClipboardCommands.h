@@ -18,7 +18,6 @@ public slots:
 
 private:
     void copy(bool cut);
-    void connectItem(const char* name, void (ClipboardCommands::*command)());
 
     frmMain& m_main;
 };

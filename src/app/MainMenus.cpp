@@ -159,7 +159,10 @@ QAction* MainMenus::addItem(QMenu& menu, const QString& name, const QString& cap
 }
 
 QAction* MainMenus::item(const QString& name) const {
-    return m_items.value(name);
+    QAction* found = m_items.value(name);
+    if (!found)
+        qFatal("There is no menu item named %s", qPrintable(name));
+    return found;
 }
 
 QMenu* MainMenus::menu(const QString& name) const {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QAction>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 
-class QAction;
 class QMainWindow;
 class QMenu;
 
@@ -16,8 +16,14 @@ class MainMenus : public QObject {
 public:
     explicit MainMenus(QMainWindow& window);
 
-    // The item of that name; null when there is none.
+    // The item of that name. Names are the program's own: an unknown one stops the program at
+    // once (in the first test run that reaches it) rather than leaving a command unconnected.
     QAction* item(const QString& name) const;
+    // Runs `slot` of `receiver` (a member function or a callable) when the named item is chosen.
+    template <typename Receiver, typename Slot>
+    void connectItem(const QString& name, const Receiver* receiver, Slot slot) const {
+        QObject::connect(item(name), &QAction::triggered, receiver, slot);
+    }
     QMenu* menu(const QString& name) const;
     QMenu& mnuRightClick() const { return *m_rightClick; }
     QMenu& mnuLeftMenuRightClick() const { return *m_leftMenuRightClick; }

@@ -1,9 +1,9 @@
 #include "MainToolBar.h"
 
+#include "ActiveTimetable.h"
 #include "MainMenus.h"
 #include "frmMain.h"
 #include "frmTableWindow.h"
-#include "platform/MsgBox.h"
 #include "platform/Resources.h"
 #include "platform/WaitCursor.h"
 
@@ -79,12 +79,7 @@ void MainToolBar::ToolBar_ButtonClick(const QString& key) {
 }
 
 bool MainToolBar::timetableCheck() {
-    if (m_main.activeTableWindow())
-        return true;
-    MsgBox(QStringLiteral(
-               "You are not currently viewing a timetable. Select a timetable and try again."),
-           vb::vbCritical, &m_main);
-    return false;
+    return static_cast<bool>(m_main.activeTimetable(IfNoTimetable::TellUser));
 }
 
 void MainToolBar::runMenuItem(const QString& name) {

@@ -25,34 +25,31 @@ constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuVie
 } // namespace
 
 MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
-    connectItem("mnuFileClose", &MenuCommands::mnuFileClose_Click);
-    connectItem("mnuFileExit", &MenuCommands::mnuFileExit_Click);
-    connectItem("mnuEditSelectAll", &MenuCommands::mnuEditSelectAll_Click);
-    connectItem("mnuRightClickSelectAll", &MenuCommands::mnuEditSelectAll_Click);
-    connectItem("mnuHelpContents", &MenuCommands::mnuHelpContents_Click);
-    connectItem("mnuHelpIndex", &MenuCommands::mnuHelpIndex_Click);
-    connectItem("mnuHelpSearch", &MenuCommands::mnuHelpSearch_Click);
-    connectItem("mnuHelpOnlineSupport", &MenuCommands::openMakerWebPage);
-    connectItem("mnuHelpSendFeedback", &MenuCommands::openMakerWebPage);
+    const MainMenus& menus = main.menus();
+    menus.connectItem("mnuFileClose", this, &MenuCommands::mnuFileClose_Click);
+    menus.connectItem("mnuFileExit", this, &MenuCommands::mnuFileExit_Click);
+    menus.connectItem("mnuEditSelectAll", this, &MenuCommands::mnuEditSelectAll_Click);
+    menus.connectItem("mnuRightClickSelectAll", this, &MenuCommands::mnuEditSelectAll_Click);
+    menus.connectItem("mnuHelpContents", this, &MenuCommands::mnuHelpContents_Click);
+    menus.connectItem("mnuHelpIndex", this, &MenuCommands::mnuHelpIndex_Click);
+    menus.connectItem("mnuHelpSearch", this, &MenuCommands::mnuHelpSearch_Click);
+    menus.connectItem("mnuHelpOnlineSupport", this, &MenuCommands::openMakerWebPage);
+    menus.connectItem("mnuHelpSendFeedback", this, &MenuCommands::openMakerWebPage);
     TreeBars& bars = m_main.picLeftBar();
     for (int index = 0; index < TreeBars::Count; ++index) {
-        QAction* item = m_main.menus().item(QString::fromLatin1(ListItems[index]));
+        QAction* item = menus.item(QString::fromLatin1(ListItems[index]));
         item->setCheckable(true);
         item->setChecked(bars.isExpanded(index));
-        connect(item, &QAction::triggered, &bars, [&bars, index] { bars.lblShow_Click(index); });
+        menus.connectItem(QString::fromLatin1(ListItems[index]), &bars,
+                          [&bars, index] { bars.lblShow_Click(index); });
     }
     // The check mark is set from the panel's state, whoever opened or closed it: Qt has
     // flipped it already when a menu click arrives.
-    connect(&bars, &TreeBars::panelToggled, this,
-            [this](int index, bool expanded) {
-                m_main.menus().item(QString::fromLatin1(ListItems[index]))->setChecked(expanded);
-            });
+    connect(&bars, &TreeBars::panelToggled, this, [&menus](int index, bool expanded) {
+        menus.item(QString::fromLatin1(ListItems[index]))->setChecked(expanded);
+    });
     new WindowMenu(main);
     main.installEventFilter(this);
-}
-
-void MenuCommands::connectItem(const char* name, void (MenuCommands::*handler)()) {
-    connect(m_main.menus().item(QString::fromLatin1(name)), &QAction::triggered, this, handler);
 }
 
 void MenuCommands::leaveCloseKeyToFileClose(QMdiSubWindow& sub) {

@@ -31,7 +31,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void connectItem(const char* name, void (MenuCommands::*handler)());
-
     frmMain& m_main;
 };

@@ -27,19 +27,18 @@ bool isBlockSelected(const FlexGrid& g) {
 
 PeriodCommands::PeriodCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("PeriodCommands"));
-    connectItem("mnuPeriodClear", &PeriodCommands::DoBlank);
-    connectItem("mnuEditClear", &PeriodCommands::DoBlank);
-    connectItem("mnuRightClickDelete", &PeriodCommands::DoBlank);
-    connectItem("mnuPeriodLunch", &PeriodCommands::DoLunch);
-    connectItem("mnuPeriodBreak", &PeriodCommands::DoBreak);
-    connectItem("mnuPeriodUnavailable", &PeriodCommands::DoUnavailable);
-    connectItem("mnuFormatDefineLunchColumn", &PeriodCommands::mnuFormatDefineLunchColumn_Click);
-    connectItem("mnuFormatSameSizeColumns", &PeriodCommands::mnuFormatSameSizeColumns_Click);
-    connectItem("mnuFormatSameSizeRows", &PeriodCommands::mnuFormatSameSizeRows_Click);
-}
-
-void PeriodCommands::connectItem(const char* name, void (PeriodCommands::*command)()) {
-    connect(m_main.menus().item(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    const MainMenus& menus = main.menus();
+    menus.connectItem("mnuPeriodClear", this, &PeriodCommands::DoBlank);
+    menus.connectItem("mnuEditClear", this, &PeriodCommands::DoBlank);
+    menus.connectItem("mnuRightClickDelete", this, &PeriodCommands::DoBlank);
+    menus.connectItem("mnuPeriodLunch", this, &PeriodCommands::DoLunch);
+    menus.connectItem("mnuPeriodBreak", this, &PeriodCommands::DoBreak);
+    menus.connectItem("mnuPeriodUnavailable", this, &PeriodCommands::DoUnavailable);
+    menus.connectItem("mnuFormatDefineLunchColumn", this,
+                      &PeriodCommands::mnuFormatDefineLunchColumn_Click);
+    menus.connectItem("mnuFormatSameSizeColumns", this,
+                      &PeriodCommands::mnuFormatSameSizeColumns_Click);
+    menus.connectItem("mnuFormatSameSizeRows", this, &PeriodCommands::mnuFormatSameSizeRows_Click);
 }
 
 bool PeriodCommands::ask(const QString& question) const {

@@ -30,7 +30,6 @@ private:
     // Asks `question` first when a block is selected; false when the user declines.
     bool confirmBlock(const QString& question) const;
     bool ask(const QString& question) const;
-    void connectItem(const char* name, void (PeriodCommands::*command)());
     void writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID);
 
     frmMain& m_main;

@@ -2,7 +2,9 @@
 
 #include "ModMain.h"
 #include "frmMain.h"
+#include "TipSettings.h"
 #include "frmSplash.h"
+#include "frmTip.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 #include "platform/SettingsStore.h"
@@ -58,6 +60,8 @@ Result<std::unique_ptr<frmMain>> StartUp(ModMain& state) {
     if (!loader.result())
         return loader.result().error();
     std::unique_ptr<frmMain> window = loader.take();
+    if (TipSettings::showAtStartup())
+        frmTip::showModal(window.get());
     if (firstRunPending())
         window->FirstRun();
     return window;

@@ -19,17 +19,16 @@
 namespace {
 
 struct ListText {
-    const char* table;
     const char* title;
     const char* caption;
     const char* box;
 };
 
 constexpr std::array<ListText, TreeBars::Count> Lists = {{
-    {"Tutor", "Tutors", "Tutor name:", "txtTutorName"},
-    {"Subject", "Subjects", "Subject name:", "txtSubjectName"},
-    {"Room", "Rooms", "Room name:", "txtRoomName"},
-    {"Class", "Classes", "Class name:", "txtClassName"},
+    {"Tutors", "Tutor name:", "txtTutorName"},
+    {"Subjects", "Subject name:", "txtSubjectName"},
+    {"Rooms", "Room name:", "txtRoomName"},
+    {"Classes", "Class name:", "txtClassName"},
 }};
 
 constexpr int BusyRole = Qt::UserRole + 1;
@@ -203,22 +202,18 @@ void TreeBars::applyLayout() {
         m_panels[i].panel->place(m_layout.panel(i));
 }
 
-QString TreeBars::tableOf(int index) {
-    return QString::fromLatin1(Lists[index].table);
-}
-
 Result<void> TreeBars::PopulateTreeBars() {
     for (int index = 0; index < Count; ++index) {
         treeBar(index).clear();
         QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
         if (index == Subjects)
             treeBar(index).setCurrentItem(blank);
-        Result<QSqlQuery> rows = m_state.db().exec(
-            QStringLiteral("SELECT ID, Name FROM %1 WHERE ID <> 1 ORDER BY Name, ID").arg(tableOf(index)));
-        if (!rows)
-            return rows.error();
-        while (rows.value().next())
-            AddTreeBarItem(index, rows.value().value(1).toString(), rows.value().value(0).toInt());
+        Result<QList<NameLists::Entry>> entries =
+            NameLists::readAll(m_state.db(), NameLists::All[index]);
+        if (!entries)
+            return entries.error();
+        for (const NameLists::Entry& entry : entries.value())
+            AddTreeBarItem(index, entry.name, entry.id);
     }
     return {};
 }
@@ -321,7 +316,7 @@ void TreeBars::nameBoxLeft(int index) {
     QTreeWidget& tree = treeBar(index);
     QTreeWidgetItem* node = FindTreeNodeByText(index, text);
     if (!text.isEmpty() && !node) {
-        Result<int> id = m_state.db().insertRow(tableOf(index), {{QStringLiteral("Name"), text}});
+        Result<int> id = NameLists::add(m_state.db(), NameLists::All[index], text);
         if (!id) {
             reportError(QStringLiteral("The name \"%1\" could not be added.").arg(text), id.error(), this);
             return;

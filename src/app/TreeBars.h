@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LeftBarLayout.h"
+#include "data/NameLists.h"
 #include "data/Result.h"
 
 #include <QSet>
@@ -24,8 +25,12 @@ class QTreeWidgetItem;
 class TreeBars : public QWidget {
     Q_OBJECT
 public:
-    enum Index { Tutors = 0, Subjects = 1, Rooms = 2, Classes = 3 };
-    static constexpr int Count = 4;
+    using Index = NameLists::List;
+    static constexpr Index Tutors = NameLists::Tutor;
+    static constexpr Index Subjects = NameLists::Subject;
+    static constexpr Index Rooms = NameLists::Room;
+    static constexpr Index Classes = NameLists::Class;
+    static constexpr int Count = NameLists::Count;
 
     explicit TreeBars(ModMain& state, QWidget* parent = nullptr);
     ~TreeBars() override;
@@ -38,7 +43,6 @@ public:
     QTimer& tmrLeftBarMouse() const { return *m_mouseTimer; }
     const LeftBarLayout& layoutModel() const { return m_layout; }
     bool isExpanded(int index) const { return m_layout.panel(index).expanded; }
-    static QString tableOf(int index);
 
     // Clears and refills the four lists from the database.
     Result<void> PopulateTreeBars();

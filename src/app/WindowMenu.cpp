@@ -11,11 +11,10 @@
 WindowMenu::WindowMenu(frmMain& main)
     : QObject(&main), m_area(*main.mdiArea()), m_menu(*main.menus().menu("mnuWindow")) {
     const MainMenus& menus = main.menus();
-    connect(menus.item("mnuWindowTileH"), &QAction::triggered, this, &WindowMenu::tileHorizontally);
-    connect(menus.item("mnuWindowTileV"), &QAction::triggered, this, &WindowMenu::tileVertically);
-    connect(menus.item("mnuWindowCascade"), &QAction::triggered, this, &WindowMenu::cascade);
-    connect(menus.item("mnuWindowArrangeIcons"), &QAction::triggered, this,
-            &WindowMenu::arrangeIcons);
+    menus.connectItem("mnuWindowTileH", this, &WindowMenu::tileHorizontally);
+    menus.connectItem("mnuWindowTileV", this, &WindowMenu::tileVertically);
+    menus.connectItem("mnuWindowCascade", this, &WindowMenu::cascade);
+    menus.connectItem("mnuWindowArrangeIcons", this, &WindowMenu::arrangeIcons);
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::fillWindowList);
 }
 

@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
+#include "ActiveTimetable.h"
 #include "ClipboardCommands.h"
+#include "DialogCommands.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "MainToolBar.h"
@@ -8,20 +10,20 @@
 #include "ModMain.h"
 #include "NameBox.h"
 #include "PeriodCommands.h"
+#include "TimetableDrawing.h"
 #include "TreeBars.h"
-#include "frmTableWindow.h"
 #include "data/CellLookup.h"
 #include "data/SlotWriter.h"
-#include "data/TimetableView.h"
-#include "data/TimeText.h"
-#include "data/NumberText.h"
 #include "data/TimetableContent.h"
-#include "platform/ColorNumber.h"
+#include "data/TimetableView.h"
+#include "frmTableWindow.h"
+#include "output/OutputCommands.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
+#include "setup/SetupCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -30,17 +32,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
-
-namespace {
-
-const QColor White = ColorNumber::toColor(ColorNumber::White);
-
-double fontSizeOr(const QString& text, double fallback) {
-    const std::optional<float> size = NumberText::fontSize(text);
-    return size ? *size : fallback;
-}
-
-} // namespace
 
 frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("frmMain"));
@@ -65,12 +56,15 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     connect(m_treeBars, &TreeBars::enterPressed, this, &frmMain::nameBoxEnter);
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
-    connect(m_menus->item("mnuEditUndo"), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    m_menus->connectItem("mnuEditUndo", this, &frmMain::mnuEditUndo_Click);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    new MainToolBar(*this);
+    auto* toolBar = new MainToolBar(*this);
     new MenuCommands(*this);
     m_periodCommands = new PeriodCommands(*this);
     new ClipboardCommands(*this);
+    m_setupCommands = new SetupCommands(*this, *toolBar);
+    m_outputCommands = new OutputCommands(*this);
+    new DialogCommands(*this);
 }
 
 frmMain::~frmMain() {
@@ -101,14 +95,10 @@ Result<void> frmMain::MDIForm_Load() {
     m_treeBars->hide();
     m_menus->setTimetableCommandsEnabled(false, false);
 
-    Result<QSqlQuery> stored =
-        m_state.db().exec(QStringLiteral("SELECT ID FROM TimeTableView ORDER BY Name, ID"));
+    Result<QList<int>> stored = TimetableView::allIds(m_state.db());
     if (!stored)
         return stored.error();
-    QList<int> ids;
-    while (stored.value().next())
-        ids << stored.value().value(0).toInt();
-    for (int id : ids) {
+    for (int id : stored.value()) {
         if (frmTableWindow* window = LoadTable(id))
             RefreshTable(*window);
     }
@@ -123,19 +113,16 @@ Result<void> frmMain::MDIForm_Load() {
 }
 
 frmTableWindow* frmMain::LoadTable(int timetableId) {
-    Result<std::optional<QSqlRecord>> row = m_state.db().firstRow(
-        QStringLiteral("SELECT ID, ViewBy, ClassID, RoomID, TutorID FROM TimeTableView WHERE ID = ?"),
-        {timetableId});
+    Result<std::optional<TimetableView>> row = TimetableView::read(m_state.db(), timetableId);
     if (!row) {
         reportError(QStringLiteral("The timetable could not be opened."), row.error(), this);
         return nullptr;
     }
     if (!row.value())
         return nullptr;
-    const QSqlRecord& r = *row.value();
-    Result<QString> title = TimetableStore::title(m_state.db(), r.value("ViewBy").toString(),
-                                                  r.value("ClassID").toInt(), r.value("TutorID").toInt(),
-                                                  r.value("RoomID").toInt());
+    const TimetableView& view = *row.value();
+    Result<QString> title =
+        TimetableStore::title(m_state.db(), view.viewBy, view.classId, view.tutorId, view.roomId);
     if (!title) {
         reportError(QStringLiteral("The timetable could not be opened."), title.error(), this);
         return nullptr;
@@ -190,100 +177,11 @@ void frmMain::RefreshTable(frmTableWindow& f) {
 }
 
 void frmMain::drawTimetable(frmTableWindow& f, const TimetableContent& content) {
-    FlexGrid& g = f.g();
-    const int col = g.Col();
-    const int row = g.Row();
-    const int colSel = g.ColSel();
-    const int rowSel = g.RowSel();
-    const TimetableLook& look = content.look;
-    const double baseSize = g.font().pointSizeF();
-
-    RedrawOff redrawOff(g);
     FlagGuard quiet(m_state.GridEventsEnabled, false);
-
-    QFont titleFont(look.titleFont);
-    titleFont.setPointSizeF(fontSizeOr(look.titleFontSize, 14));
-    titleFont.setBold(true);
-    f.lblTitle().setText(content.title);
-    f.lblTitle().setFont(titleFont);
-    QPalette titlePalette = f.lblTitle().palette();
-    titlePalette.setColor(QPalette::WindowText, ColorNumber::fromText(look.titleForeground, Qt::black));
-    f.lblTitle().setPalette(titlePalette);
+    const TimetableDrawing drawing(content);
+    drawing.drawTitle(f.lblTitle());
     f.setWindowTitle(content.title);
-
-    const QColor unavailableBack = ColorNumber::fromText(look.unavailableBackground, Qt::lightGray);
-    const QColor unavailableFore = ColorNumber::fromText(look.unavailableForeground, Qt::black);
-    const QColor periodFore = ColorNumber::fromText(look.periodForeground, Qt::black);
-
-    g.setCols(1);
-    g.setRow(0);
-    for (int c = 1; c <= content.columns.size(); ++c) {
-        const PeriodColumn& period = content.columns[c - 1];
-        g.setCols(c + 1);
-        g.setCol(c);
-        g.setColData(c, period.id);
-        if (period.specialId == 1) {
-            g.setText(TimeText::periodHeader(period.start, period.duration));
-            g.setCellBackColor(White);
-            g.setCellForeColor(ColorNumber::fromText(look.colHeadForeground, Qt::black));
-        } else {
-            g.setText(period.specialName);
-            g.setCellBackColor(unavailableBack);
-            g.setCellForeColor(unavailableFore);
-        }
-        g.setCellFontSize(fontSizeOr(look.colHeadFontSize, baseSize));
-        g.setCellFontName(look.colHeadFont);
-        g.setColWidth(c, period.width);
-        g.setColAlignment(c, flexAlignCenterCenter);
-        g.setFixedAlignment(c, flexAlignCenterCenter);
-    }
-
-    g.setRows(1);
-    g.setCol(0);
-    g.setForeColorFixed(ColorNumber::fromText(look.rowHeadForeground, Qt::black));
-    g.setFixedAlignment(0, flexAlignCenterCenter);
-    for (int r = 1; r <= content.days.size(); ++r) {
-        const DayRow& day = content.days[r - 1];
-        g.setRows(r + 1);
-        g.setRow(r);
-        g.setText(day.dow.toLower());
-        g.setRowData(r, day.id);
-        g.setRowHeight(r, day.height);
-        g.setCellFontSize(fontSizeOr(look.rowHeadFontSize, baseSize));
-        g.setCellFontName(look.rowHeadFont);
-    }
-    g.setRowHeight(0, look.fixedRowHeight);
-    g.setColWidth(0, look.fixedColWidth);
-
-    g.setWordWrap(true);
-    for (int r = 1; r <= content.days.size(); ++r) {
-        for (int c = 1; c <= content.columns.size(); ++c) {
-            const DrawnSlot* drawn = content.slotAt(content.columns[c - 1].start, content.days[r - 1].dow);
-            if (!drawn)
-                continue;
-            g.setRow(r);
-            g.setCol(c);
-            if (drawn->specialId >= 2 && drawn->specialId <= 4) {
-                g.setText(QString());
-                g.setCellBackColor(unavailableBack);
-            } else {
-                g.setText(FormatSlotText(drawn->tutor, drawn->subject, drawn->room, drawn->className,
-                                         content.viewBy));
-                g.setCellBackColor(White);
-            }
-            g.setCellFontSize(fontSizeOr(look.periodFontSize, baseSize));
-            g.setCellForeColor(periodFore);
-            g.setCellFontName(look.periodFont);
-        }
-    }
-    g.setGridColor(periodFore);
-    g.setGridColorFixed(periodFore);
-
-    // Put the user back where they were; a place the grid no longer has is skipped.
-    g.setCol(col);
-    g.setRow(row);
-    g.setColSel(colSel);
-    g.setRowSel(rowSel);
+    drawing.drawGrid(f.g());
 }
 
 void frmMain::SaveTable(frmTableWindow& f) {
@@ -323,6 +221,17 @@ frmTableWindow* frmMain::activeTableWindow() const {
     return sub ? qobject_cast<frmTableWindow*>(sub->widget()) : nullptr;
 }
 
+ActiveTimetable frmMain::activeTimetable(IfNoTimetable ifNone) {
+    frmTableWindow* window = activeTableWindow();
+    if (window)
+        return ActiveTimetable::of(*window, m_state.db());
+    if (ifNone == IfNoTimetable::TellUser)
+        MsgBox(QStringLiteral(
+                   "You are not currently viewing a timetable. Select a timetable and try again."),
+               vb::vbCritical, this);
+    return {};
+}
+
 void frmMain::activateCurrentWindow() {
     frmTableWindow* current = activeTableWindow();
     if (!current || current == m_activated)
@@ -352,15 +261,11 @@ void frmMain::UpdateSlot(int) {
     FlexGrid& g = f->g();
     if (g.Row() < 1 || g.Col() < 1)
         return;
-    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
-    if (!view) {
-        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
-        return;
-    }
-    if (!view.value() || !view.value()->kind())
+    const ActiveTimetable active = ActiveTimetable::of(*f, m_state.db());
+    if (!active || !active.view->kind())
         return;
     Result<std::optional<SlotKey>> key =
-        CellLookup::keyForCell(m_state.db(), *view.value(), g.RowData(g.Row()), g.ColData(g.Col()));
+        CellLookup::keyForCell(m_state.db(), *active.view, g.RowData(g.Row()), g.ColData(g.Col()));
     if (!key) {
         reportError(QStringLiteral("The period could not be read."), key.error(), this);
         return;
@@ -401,29 +306,31 @@ void frmMain::UpdateSlot(int) {
 }
 
 void frmMain::DisplayCurrentSlot() {
-    frmTableWindow* f = activeTableWindow();
-    if (!f)
+    const ActiveTimetable active = activeTimetable();
+    if (!active)
         return;
-    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
-    Result<std::optional<TimetableLook>> look = TimetableStore::readLook(m_state.db(), f->Tag());
-    if (!view || !look) {
-        reportError(QStringLiteral("The timetable could not be read."), !view ? view.error() : look.error(), this);
+    frmTableWindow* f = active.window;
+    Result<std::optional<TimetableLook>> look =
+        TimetableLooks::readTimetable(m_state.db(), f->Tag());
+    if (!look) {
+        reportError(QStringLiteral("The timetable could not be read."), look.error(), this);
         return;
     }
-    if (!view.value() || !look.value())
+    if (!look.value())
         return;
+    const TimetableColors colors = TimetableColors::of(*look.value());
     FlexGrid& g = f->g();
     if (m_state.CurrentSpecialID == 1) {
-        g.setCellBackColor(White);
-        g.setCellForeColor(ColorNumber::fromText(look.value()->colHeadForeground, Qt::black));
+        g.setCellBackColor(colors.lessonBack);
+        g.setCellForeColor(colors.colHeadFore);
         g.setText(FormatSlotText(m_treeBars->selectedName(TreeBars::Tutors),
                                  m_treeBars->selectedName(TreeBars::Subjects),
                                  m_treeBars->selectedName(TreeBars::Rooms),
-                                 m_treeBars->selectedName(TreeBars::Classes), view.value()->viewBy));
+                                 m_treeBars->selectedName(TreeBars::Classes), active.view->viewBy));
     } else {
         g.setText(QString());
-        g.setCellBackColor(ColorNumber::fromText(look.value()->unavailableBackground, Qt::lightGray));
-        g.setCellForeColor(ColorNumber::fromText(look.value()->unavailableForeground, Qt::black));
+        g.setCellBackColor(colors.unavailableBack);
+        g.setCellForeColor(colors.unavailableFore);
     }
     f->ClickMyGrid();
 }
@@ -464,12 +371,10 @@ void frmMain::SelectNextCell(frmTableWindow& f) {
 
 void frmMain::nameBoxEnter(int index) {
     m_treeBars->NameBoxDeleting = false;
-    frmTableWindow* f = activeTableWindow();
-    if (!f)
+    const ActiveTimetable active = activeTimetable();
+    if (!active || !active.view->kind())
         return;
-    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f->Tag());
-    if (!view || !view.value() || !view.value()->kind())
-        return;
+    frmTableWindow* f = active.window;
     // The Enter walk per kind: the next box, -1 for nothing, Finish after the last box.
     constexpr int Finish = 9;
     constexpr int walk[3][TreeBars::Count] = {
@@ -477,7 +382,7 @@ void frmMain::nameBoxEnter(int index) {
         /* Tutor */ {-1, TreeBars::Rooms, TreeBars::Classes, Finish},
         /* Room */ {TreeBars::Subjects, TreeBars::Classes, -1, Finish},
     };
-    const ViewKind kind = *view.value()->kind();
+    const ViewKind kind = *active.view->kind();
     const int next = walk[static_cast<int>(kind)][index];
     if (next == -1)
         return;

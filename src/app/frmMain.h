@@ -6,14 +6,19 @@
 #include <QPointer>
 
 class MainMenus;
+class OutputCommands;
 class PeriodCommands;
+class SetupCommands;
 class ModMain;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class TreeBars;
 class frmTableWindow;
+struct ActiveTimetable;
 struct TimetableContent;
+
+enum class IfNoTimetable { Quiet, TellUser };
 
 // The main window: a frame for the timetable windows, with the left bar's lists, the menus
 // and the toolbar. It writes cells for the active timetable window.
@@ -29,6 +34,10 @@ public:
     TreeBars& picLeftBar() const { return *m_treeBars; }
     // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
     PeriodCommands& periodCommands() const { return *m_periodCommands; }
+    // The wizards, the manage dialog and Auto Fill.
+    SetupCommands& setupCommands() const { return *m_setupCommands; }
+    // Formatting, styles, find and replace, the capacity report, exports and printing.
+    OutputCommands& outputCommands() const { return *m_outputCommands; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
@@ -54,6 +63,9 @@ public:
     QList<frmTableWindow*> timetableWindows() const;
     // The timetable window the user works in (the MDI area's current one), or null.
     frmTableWindow* activeTableWindow() const;
+    // The active timetable window with its TimeTableView row, or why there is none. A failed
+    // read shows its error; with TellUser, so does having no timetable window.
+    ActiveTimetable activeTimetable(IfNoTimetable ifNone = IfNoTimetable::Quiet);
 
     // Writes the active window's current cell from the four lists and CurrentSpecialID.
     void UpdateSlot(int index);
@@ -79,6 +91,8 @@ private:
     MainMenus* m_menus = nullptr;
     TreeBars* m_treeBars = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
+    SetupCommands* m_setupCommands = nullptr;
+    OutputCommands* m_outputCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;

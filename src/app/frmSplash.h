@@ -4,8 +4,8 @@
 
 class QTimer;
 
-// The window shown while the program starts. Its fast timer asks for the main window to be
-// loaded; the slow timer, a click or any key closes it.
+// The window shown while the program starts: its names, pictures and legal notice. Its fast
+// timer asks for the main window to be loaded; the slow timer, a click or any key closes it.
 class frmSplash : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +23,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void buildFrame();
+
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
 };

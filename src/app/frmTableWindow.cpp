@@ -1,5 +1,6 @@
 #include "frmTableWindow.h"
 
+#include "ActiveTimetable.h"
 #include "CellClipboard.h"
 #include "ErrorReport.h"
 #include "GridHelpers.h"
@@ -7,10 +8,9 @@
 #include "ModMain.h"
 #include "NameBox.h"
 #include "TreeBars.h"
-#include "frmMain.h"
 #include "data/BusySlots.h"
 #include "data/CellLookup.h"
-#include "data/TimetableView.h"
+#include "frmMain.h"
 #include "platform/FlexGrid.h"
 #include "platform/RedrawOff.h"
 #include "platform/Twips.h"
@@ -78,14 +78,10 @@ void frmTableWindow::Form_Activate() {
     m_main.menus().item("mnuEditUndo")->setEnabled(false);
     m_main.SaveTable(*this);
 
-    Result<std::optional<TimetableView>> view = TimetableView::read(state.db(), m_tag);
-    if (!view) {
-        reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+    const ActiveTimetable shown = ActiveTimetable::of(*this, state.db());
+    if (!shown)
         return;
-    }
-    if (!view.value())
-        return;
-    const std::optional<ViewKind> kind = view.value()->kind();
+    const std::optional<ViewKind> kind = shown.view->kind();
     m_main.picLeftBar().picSep(TreeBars::Tutors).setVisible(kind != ViewKind::Tutor);
     m_main.picLeftBar().picSep(TreeBars::Subjects).setVisible(true);
     m_main.picLeftBar().picSep(TreeBars::Rooms).setVisible(kind != ViewKind::Room);
@@ -112,18 +108,15 @@ void frmTableWindow::g_EnterCell() {
     ModMain& state = m_main.state();
     if (state.StartingUp || !state.GridEventsEnabled)
         return;
-    Result<std::optional<TimetableView>> view = TimetableView::read(state.db(), m_tag);
-    if (!view || !view.value()) {
-        if (!view)
-            reportError(QStringLiteral("The timetable could not be read."), view.error(), this);
+    const ActiveTimetable viewed = ActiveTimetable::of(*this, state.db());
+    if (!viewed)
         return;
-    }
     const int r = m_grid->Row();
     const int c = m_grid->Col();
     if (r < 1 || c < 1)
         return;
     Result<std::optional<CellSlot>> cell =
-        CellLookup::lookup(state.db(), *view.value(), m_grid->RowData(r), m_grid->ColData(c));
+        CellLookup::lookup(state.db(), *viewed.view, m_grid->RowData(r), m_grid->ColData(c));
     if (!cell) {
         reportError(QStringLiteral("The period could not be read."), cell.error(), this);
         return;
@@ -151,21 +144,11 @@ void frmTableWindow::g_EnterCell() {
 }
 
 void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID) {
-    BusySlots::Resource resource;
-    switch (index) {
-    case TreeBars::Tutors:
-        resource = BusySlots::Resource::Tutor;
-        break;
-    case TreeBars::Rooms:
-        resource = BusySlots::Resource::Room;
-        break;
-    case TreeBars::Classes:
-        resource = BusySlots::Resource::Class;
-        break;
-    default:
+    const std::optional<ViewKind> resource = NameLists::ownerKind(NameLists::All[index]);
+    if (!resource)
         return;
-    }
-    Result<QSet<int>> busy = BusySlots::busyIds(m_main.state().db(), resource, dtStartTime, sDOW, iCurrentID);
+    Result<QSet<int>> busy =
+        BusySlots::busyIds(m_main.state().db(), *resource, dtStartTime, sDOW, iCurrentID);
     if (!busy) {
         reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(), this);
         return;
@@ -187,10 +170,10 @@ void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const Q
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     if (!letterOrDigit && !printable && key != Qt::Key_Space)
         return;
-    Result<std::optional<TimetableView>> view = TimetableView::read(m_main.state().db(), m_tag);
-    if (!view || !view.value() || !view.value()->kind())
+    const ActiveTimetable shown = ActiveTimetable::of(*this, m_main.state().db());
+    if (!shown || !shown.view->kind())
         return;
-    NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*view.value()->kind()));
+    NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*shown.view->kind()));
     box.setFocus(Qt::OtherFocusReason);
     if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
         return;

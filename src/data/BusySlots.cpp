@@ -4,11 +4,9 @@
 
 namespace BusySlots {
 
-Result<QSet<int>> busyIds(const DBConnection& db, Resource resource, QTime start, const QString& dow,
-                          int currentId) {
-    const QString column = resource == Resource::Tutor  ? QStringLiteral("TutorID")
-                           : resource == Resource::Room ? QStringLiteral("RoomID")
-                                                        : QStringLiteral("ClassID");
+Result<QSet<int>> busyIds(const DBConnection& db, ViewKind resource, QTime start,
+                          const QString& dow, int currentId) {
+    const QString column = ownerColumn(resource);
     Result<QSqlQuery> query = db.exec(
         QStringLiteral("SELECT DISTINCT Slot.%1, Slot.SpecialID FROM Slot, Subject, Class, Tutor, Room "
                        "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DBConnection.h"
+#include "ViewKind.h"
 
 #include <QSet>
 #include <QString>
@@ -9,12 +10,10 @@
 // Which tutors, rooms or classes are in use in one period anywhere in the school.
 namespace BusySlots {
 
-enum class Resource { Tutor, Room, Class };
-
 // The ids of `resource` that some slot at this start time and day makes busy. The placeholder
 // (1) never counts, and neither does an ordinary lesson of `currentId` (the cell's own); a
 // lunch, break or unavailable row of it does.
-Result<QSet<int>> busyIds(const DBConnection& db, Resource resource, QTime start, const QString& dow,
-                          int currentId);
+Result<QSet<int>> busyIds(const DBConnection& db, ViewKind resource, QTime start,
+                          const QString& dow, int currentId);
 
 } // namespace BusySlots

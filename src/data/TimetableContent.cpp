@@ -8,27 +8,6 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-TimetableLook lookFrom(const QSqlRecord& r) {
-    TimetableLook look;
-    look.titleFont = r.value("TitleFont").toString();
-    look.titleFontSize = r.value("TitleFontSize").toString();
-    look.titleForeground = r.value("TitleForeground").toString();
-    look.colHeadFont = r.value("ColHeadFont").toString();
-    look.colHeadFontSize = r.value("ColHeadFontSize").toString();
-    look.colHeadForeground = r.value("ColHeadForeground").toString();
-    look.rowHeadFont = r.value("RowHeadFont").toString();
-    look.rowHeadFontSize = r.value("RowHeadFontSize").toString();
-    look.rowHeadForeground = r.value("RowHeadForeground").toString();
-    look.periodFont = r.value("PeriodFont").toString();
-    look.periodFontSize = r.value("PeriodFontSize").toString();
-    look.periodForeground = r.value("PeriodForeground").toString();
-    look.unavailableBackground = r.value("UnavailableBackground").toString();
-    look.unavailableForeground = r.value("UnavailableForeground").toString();
-    look.fixedRowHeight = r.value("FixedRowHeight").toInt();
-    look.fixedColWidth = r.value("FixedColWidth").toInt();
-    return look;
-}
-
 Result<QList<PeriodColumn>> readColumns(const DBConnection& db, int timetableId) {
     Result<QSqlQuery> query = db.exec(
         QStringLiteral("SELECT XTitle.ID, XTitle.Width, XTitle.StartTime, XTitle.Duration, "
@@ -133,22 +112,10 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 
 static Result<std::optional<QSqlRecord>> readViewRow(const DBConnection& db, int timetableId) {
     return db.firstRow(
-        QStringLiteral("SELECT ID, UnavailableBackground, UnavailableForeground, TitleFont, "
-                       "TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, "
-                       "ColHeadForeground, RowHeadFont, RowHeadFontSize, RowHeadForeground, "
-                       "PeriodFont, PeriodFontSize, PeriodForeground, FixedRowHeight, "
-                       "FixedColWidth, ViewBy, ClassID, RoomID, TutorID FROM TimeTableView "
-                       "WHERE ID = ?"),
+        QStringLiteral("SELECT ID, %1, FixedRowHeight, FixedColWidth, ViewBy, ClassID, RoomID, "
+                       "TutorID FROM TimeTableView WHERE ID = ?")
+            .arg(TimetableLook::columns().join(QStringLiteral(", "))),
         {timetableId});
-}
-
-Result<std::optional<TimetableLook>> readLook(const DBConnection& db, int timetableId) {
-    Result<std::optional<QSqlRecord>> row = readViewRow(db, timetableId);
-    if (!row)
-        return row.error();
-    if (!row.value())
-        return std::optional<TimetableLook>();
-    return std::optional<TimetableLook>(lookFrom(*row.value()));
 }
 
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId) {
@@ -166,7 +133,9 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     const int tutorId = r.value("TutorID").toInt();
     const int roomId = r.value("RoomID").toInt();
     content.ownerId = TimetableView{timetableId, content.viewBy, classId, roomId, tutorId}.ownerId();
-    content.look = lookFrom(r);
+    content.look = TimetableLook::fromRecord(r);
+    content.fixedRowHeight = r.value("FixedRowHeight").toInt();
+    content.fixedColWidth = r.value("FixedColWidth").toInt();
 
     Result<QString> caption = title(db, content.viewBy, classId, tutorId, roomId);
     if (!caption)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DBConnection.h"
+#include "TimetableLook.h"
 
 #include <QHash>
 #include <QList>
@@ -8,17 +9,6 @@
 #include <QTime>
 
 #include <optional>
-
-// The formatting columns of a timetable, as text the way the database keeps them.
-struct TimetableLook {
-    QString titleFont, titleFontSize, titleForeground;
-    QString colHeadFont, colHeadFontSize, colHeadForeground;
-    QString rowHeadFont, rowHeadFontSize, rowHeadForeground;
-    QString periodFont, periodFontSize, periodForeground;
-    QString unavailableBackground, unavailableForeground;
-    int fixedRowHeight = 0;
-    int fixedColWidth = 0;
-};
 
 // One period of a timetable: a grid column.
 struct PeriodColumn {
@@ -51,6 +41,8 @@ struct TimetableContent {
     int ownerId = 1;
     QString title;
     TimetableLook look;
+    int fixedRowHeight = 0;
+    int fixedColWidth = 0;
     QList<PeriodColumn> columns; // in start-time order; columns of an unknown kind left out
     QList<DayRow> days;          // in the order they were added
     QHash<QString, DrawnSlot> cellSlots; // by cellKey(); the lowest slot id wins
@@ -75,9 +67,6 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 
 // Reads a timetable whole; nothing when it has no TimeTableView row.
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId);
-
-// The formatting of a timetable alone; nothing when it has no row.
-Result<std::optional<TimetableLook>> readLook(const DBConnection& db, int timetableId);
 
 // Stores the header sizes, widths and heights in one transaction.
 Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry);

@@ -4,6 +4,7 @@
 #include "Result.h"
 #include "ViewKind.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -23,4 +24,8 @@ struct TimetableView {
 
     // Nothing when no timetable has this id.
     static Result<std::optional<TimetableView>> read(const DBConnection& db, int id);
+    // Every stored timetable, by name then id.
+    static Result<QList<int>> allIds(const DBConnection& db);
+    // The timetables of one tutor, room or class, in the order they were made.
+    static Result<QList<int>> idsOfOwner(const DBConnection& db, ViewKind kind, int ownerId);
 };

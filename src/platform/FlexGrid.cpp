@@ -47,11 +47,20 @@ int firstShowing(const std::vector<int>& sizes, int available, int first, int ta
 }
 
 // Scrollable rows or columns shown whole within `extent` pixels, at least one: a page.
-int wholeShown(const std::vector<FlexGridLayout::Span>& spans, int extent) {
-    const auto whole = std::count_if(spans.begin(), spans.end(), [extent](const auto& span) {
-        return span.index > 0 && span.end() <= extent;
+int wholeShown(const std::vector<FlexGridLayout::Span>& spans, int fixed, int extent) {
+    const auto whole = std::count_if(spans.begin(), spans.end(), [fixed, extent](const auto& span) {
+        return span.index >= fixed && span.end() <= extent;
     });
     return std::max(1, static_cast<int>(whole));
+}
+
+// The pixels taken by the first `fixed` sizes.
+int fixedExtent(const std::vector<int>& sizes, int fixed) {
+    int extent = 0;
+    for (int i = 0; i < fixed && i < static_cast<int>(sizes.size()); ++i) {
+        extent += sizes[i];
+    }
+    return extent;
 }
 
 // A menu, a popup or a message box takes the focus only for a while: not a real loss. The menu
@@ -122,6 +131,18 @@ void FlexGrid::setCols(int cols) {
     if (before != m_data->col()) {
         emit EnterCell();
     }
+}
+
+int FlexGrid::FixedCols() const {
+    return m_data->fixedCols();
+}
+
+bool FlexGrid::setFixedCols(int fixedCols) {
+    if (!m_data->setFixedCols(fixedCols)) {
+        return false;
+    }
+    shapeChanged();
+    return true;
 }
 
 int FlexGrid::TopRow() const {
@@ -473,8 +494,10 @@ void FlexGrid::paintAll(QPainter& painter, double pixelsPerTwip) const {
 void FlexGrid::updateScrollBars() {
     const auto heights = pixelSizes(m_data->rows(), &FlexGridData::rowHeight, *m_data);
     const auto widths = pixelSizes(m_data->cols(), &FlexGridData::colWidth, *m_data);
-    int lastTop = FlexGridLayout::lastFirstShown(heights, viewport()->height() - heights[0]);
-    int lastLeft = FlexGridLayout::lastFirstShown(widths, viewport()->width() - widths[0]);
+    const int fixedCols = m_data->fixedCols();
+    int lastTop = FlexGridLayout::lastFirstShown(heights, 1, viewport()->height() - heights[0]);
+    int lastLeft = FlexGridLayout::lastFirstShown(
+        widths, fixedCols, viewport()->width() - fixedExtent(widths, fixedCols));
     if (!isVisible()) {
         // The viewport has no real size yet: keep what code set until it is shown.
         lastTop = std::max(lastTop, m_data->topRow());
@@ -484,12 +507,12 @@ void FlexGrid::updateScrollBars() {
     QScrollBar* vertical = verticalScrollBar();
     vertical->setRange(0, lastTop - 1);
     const FlexGridLayout layout = visibleLayout();
-    vertical->setPageStep(wholeShown(layout.rows(), viewport()->height()));
+    vertical->setPageStep(wholeShown(layout.rows(), 1, viewport()->height()));
     vertical->setValue(m_data->topRow() - 1);
     QScrollBar* horizontal = horizontalScrollBar();
-    horizontal->setRange(0, lastLeft - 1);
-    horizontal->setPageStep(wholeShown(layout.cols(), viewport()->width()));
-    horizontal->setValue(m_data->leftCol() - 1);
+    horizontal->setRange(0, lastLeft - fixedCols);
+    horizontal->setPageStep(wholeShown(layout.cols(), fixedCols, viewport()->width()));
+    horizontal->setValue(m_data->leftCol() - fixedCols);
 }
 
 void FlexGrid::scrollContentsBy(int dx, int dy) {
@@ -497,7 +520,7 @@ void FlexGrid::scrollContentsBy(int dx, int dy) {
         m_data->setTopRow(verticalScrollBar()->value() + 1);
     }
     if (dx != 0) {
-        m_data->setLeftCol(horizontalScrollBar()->value() + 1);
+        m_data->setLeftCol(horizontalScrollBar()->value() + m_data->fixedCols());
     }
     refresh();
 }
@@ -514,15 +537,16 @@ void FlexGrid::scrollIntoView(int row, int col) {
         m_data->setTopRow(
             firstShowing(heights, viewport()->height() - heights[0], m_data->topRow(), row));
     }
-    if (col >= 1) {
-        m_data->setLeftCol(
-            firstShowing(widths, viewport()->width() - widths[0], m_data->leftCol(), col));
+    const int fixedCols = m_data->fixedCols();
+    if (col >= fixedCols) {
+        m_data->setLeftCol(firstShowing(
+            widths, viewport()->width() - fixedExtent(widths, fixedCols), m_data->leftCol(), col));
     }
     shapeChanged();
 }
 
 int FlexGrid::bodyRowsShown() const {
-    return wholeShown(visibleLayout().rows(), viewport()->height());
+    return wholeShown(visibleLayout().rows(), 1, viewport()->height());
 }
 
 // --- keys ---
@@ -531,6 +555,7 @@ std::optional<FlexGrid::Cell> FlexGrid::navigationTarget(int key,
                                                          Qt::KeyboardModifiers modifiers) const {
     const int lastRow = m_data->rows() - 1;
     const int lastCol = m_data->cols() - 1;
+    const int firstCol = m_data->fixedCols();
     const bool extend = modifiers & Qt::ShiftModifier;
     const bool control = modifiers & Qt::ControlModifier;
     int row = extend ? m_data->rowSel() : m_data->row();
@@ -555,7 +580,7 @@ std::optional<FlexGrid::Cell> FlexGrid::navigationTarget(int key,
         row += bodyRowsShown();
         break;
     case Qt::Key_Home:
-        col = 1;
+        col = firstCol;
         row = control ? 1 : row;
         break;
     case Qt::Key_End:
@@ -565,10 +590,10 @@ std::optional<FlexGrid::Cell> FlexGrid::navigationTarget(int key,
     default:
         return std::nullopt;
     }
-    if (lastRow < 1 || lastCol < 1) {
+    if (lastRow < 1 || lastCol < firstCol) {
         return Cell{m_data->row(), m_data->col()}; // no body cells to move to
     }
-    return Cell{std::clamp(row, 1, lastRow), std::clamp(col, 1, lastCol)};
+    return Cell{std::clamp(row, 1, lastRow), std::clamp(col, firstCol, lastCol)};
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
@@ -599,11 +624,15 @@ void FlexGrid::trackMouse(QPoint position) {
 }
 
 // A line between two column headers resizes the column to its left; one between two row
-// headers the row above it.
+// headers the row above it. Without a fixed column there are no row headers to drag.
 FlexGrid::Drag FlexGrid::resizeDragAt(QPoint position, int* index) const {
     const FlexGridLayout layout = visibleLayout();
+    if (layout.rows().empty() || layout.cols().empty()) {
+        return Drag::None;
+    }
     const auto& fixedRow = layout.rows().front();
     const auto& fixedCol = layout.cols().front();
+    const bool hasFixedCol = m_data->fixedCols() > 0;
     const auto near = [](int edge, int at) { return std::abs(edge - at) <= ResizeGripPixels; };
     Drag found = Drag::None;
     if (position.y() >= fixedRow.start && position.y() < fixedRow.end()) {
@@ -613,7 +642,7 @@ FlexGrid::Drag FlexGrid::resizeDragAt(QPoint position, int* index) const {
                 *index = span.index;
             }
         }
-    } else if (position.x() >= fixedCol.start && position.x() < fixedCol.end()) {
+    } else if (hasFixedCol && position.x() >= fixedCol.start && position.x() < fixedCol.end()) {
         for (const auto& span : layout.rows()) {
             if (near(span.end(), position.y())) {
                 found = Drag::RowSize;
@@ -652,16 +681,17 @@ void FlexGrid::startDrag(QPoint position) {
     m_clickPending = m_mouseRow >= 0; // a press beside the cells raises no Click
     const int lastRow = m_data->rows() - 1;
     const int lastCol = m_data->cols() - 1;
-    if (m_mouseRow >= 1 && m_mouseCol >= 1) {
+    const int firstCol = m_data->fixedCols();
+    if (m_mouseRow >= 1 && m_mouseCol >= firstCol) {
         m_drag = Drag::Cells;
         moveCurrent(m_mouseRow, m_mouseCol);
-    } else if (m_mouseRow == 0 && m_mouseCol >= 1 && lastRow >= 1) {
+    } else if (m_mouseRow == 0 && m_mouseCol >= firstCol && lastRow >= 1) {
         m_drag = Drag::ColumnHeader;
         moveCurrent(1, m_mouseCol);
         setRowSel(lastRow);
-    } else if (m_mouseCol == 0 && m_mouseRow >= 1 && lastCol >= 1) {
+    } else if (m_mouseCol < firstCol && m_mouseRow >= 1 && lastCol >= firstCol) {
         m_drag = Drag::RowHeader;
-        moveCurrent(m_mouseRow, 1);
+        moveCurrent(m_mouseRow, firstCol);
         setColSel(lastCol);
     }
 }
@@ -677,13 +707,13 @@ void FlexGrid::continueDrag(QPoint position) {
                      Twips::fromPixels(std::max(MinimumDragPixels, position.y() - m_resizeStart)));
         break;
     case Drag::Cells:
-        if (m_mouseRow >= 1 && m_mouseCol >= 1) {
+        if (m_mouseRow >= 1 && m_mouseCol >= m_data->fixedCols()) {
             setRowSel(m_mouseRow);
             setColSel(m_mouseCol);
         }
         break;
     case Drag::ColumnHeader:
-        if (m_mouseCol >= 1) {
+        if (m_mouseCol >= m_data->fixedCols()) {
             setColSel(m_mouseCol);
         }
         break;

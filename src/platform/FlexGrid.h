@@ -13,11 +13,11 @@ class QPainter;
 class FlexGridData;
 class FlexGridLayout;
 
-// A grid of text cells with one fixed row (0) and one fixed column (0) that stay in place when
-// it scrolls. Sizes are twips. Setting Row or Col, also from code, emits EnterCell at once when
-// the current cell changes. The data lives in a FlexGridData core that tests drive without
-// painting; FlexGridPainter is the one drawing routine for the screen, bitmaps, printing and
-// preview.
+// A grid of text cells with one fixed row (0) and one fixed column (0, unless FixedCols is 0)
+// that stay in place when it scrolls. Sizes are twips. Setting Row or Col, also from code, emits
+// EnterCell at once when the current cell changes. The data lives in a FlexGridData core that tests
+// drive without painting; FlexGridPainter is the one drawing routine for the screen, bitmaps,
+// printing and preview.
 class FlexGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -29,9 +29,11 @@ public:
     void setRows(int rows); // at least 1; shrinking moves the current cell and selection in
     int Cols() const;
     void setCols(int cols);
+    int FixedCols() const; // 0 or 1: with 0, column 0 is a body column like the others
+    bool setFixedCols(int fixedCols);
     int TopRow() const; // first scrollable row shown
     bool setTopRow(int row);
-    int LeftCol() const; // first scrollable column shown
+    int LeftCol() const; // first scrollable column shown (FixedCols or more)
     bool setLeftCol(int col);
 
     // --- current cell and selection (out-of-range values are refused: false, no change) ---

@@ -61,7 +61,17 @@ void FlexGridData::clampPositions() {
     m_rowSel = std::min(m_rowSel, lastRow);
     m_colSel = std::min(m_colSel, lastCol);
     m_topRow = std::clamp(m_topRow, 1, std::max(1, lastRow));
-    m_leftCol = std::clamp(m_leftCol, 1, std::max(1, lastCol));
+    m_leftCol = std::clamp(m_leftCol, m_fixedCols, std::max(m_fixedCols, lastCol));
+}
+
+bool FlexGridData::setFixedCols(int fixedCols) {
+    if (fixedCols < 0 || fixedCols > 1) {
+        return false;
+    }
+    m_fixedCols = fixedCols;
+    m_leftCol = fixedCols;
+    clampPositions();
+    return true;
 }
 
 bool FlexGridData::setRow(int row) {
@@ -111,7 +121,7 @@ bool FlexGridData::setTopRow(int row) {
 }
 
 bool FlexGridData::setLeftCol(int col) {
-    if (col < 1 || col >= cols()) {
+    if (col < m_fixedCols || col >= cols()) {
         return false;
     }
     m_leftCol = col;

@@ -9,9 +9,9 @@
 #include <vector>
 
 // The grid without a widget: cells with text and format, sizes in twips, the current cell, the
-// selection and the first scrollable row and column shown. Row 0 and column 0 are the fixed
-// headers. Setters refuse out-of-range values (false, nothing changes); getters out of range
-// give empty values.
+// selection and the first scrollable row and column shown. Row 0 is the fixed header row; column
+// 0 is a fixed header column too unless FixedCols is 0. Setters refuse out-of-range values
+// (false, nothing changes); getters out of range give empty values.
 class FlexGridData {
 public:
     FlexGridData();
@@ -20,6 +20,10 @@ public:
     bool setRows(int rows); // at least 1; clamps the current cell, selection and top row
     int cols() const { return static_cast<int>(m_colWidths.size()); }
     bool setCols(int cols);
+    // The number of fixed columns at the left, 0 or 1 (1 by default). A change scrolls back to
+    // the first column.
+    int fixedCols() const { return m_fixedCols; }
+    bool setFixedCols(int fixedCols);
 
     int row() const { return m_row; }
     int col() const { return m_col; }
@@ -33,12 +37,12 @@ public:
     bool setColSel(int col);
     // True for cells in the block spanned by the current cell and (RowSel, ColSel).
     bool isSelected(int row, int col) const;
-    bool isFixed(int row, int col) const { return row == 0 || col == 0; }
+    bool isFixed(int row, int col) const { return row == 0 || col < m_fixedCols; }
 
     int topRow() const { return m_topRow; }
     bool setTopRow(int row); // 1 .. rows-1
     int leftCol() const { return m_leftCol; }
-    bool setLeftCol(int col);
+    bool setLeftCol(int col); // FixedCols .. cols-1
 
     QString text(int row, int col) const;
     bool setText(int row, int col, const QString& text);
@@ -102,6 +106,7 @@ private:
     int m_colSel = 1;
     int m_topRow = 1;
     int m_leftCol = 1;
+    int m_fixedCols = 1;
     FlexGridColors m_colors;
     bool m_wordWrap = false;
     int m_highLight = 1;

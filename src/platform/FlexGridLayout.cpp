@@ -12,28 +12,33 @@ int FlexGridLayout::pixels(int twips, double twipsPerPixel) {
 FlexGridLayout FlexGridLayout::visible(const FlexGridData& data, double twipsPerPixel,
                                        QSize extent) {
     FlexGridLayout layout;
-    layout.m_rows = spans(data.rows(), data.topRow(), extent.height(), twipsPerPixel,
+    layout.m_rows = spans(data.rows(), 1, data.topRow(), extent.height(), twipsPerPixel,
                           &FlexGridData::rowHeight, data);
-    layout.m_cols = spans(data.cols(), data.leftCol(), extent.width(), twipsPerPixel,
-                          &FlexGridData::colWidth, data);
+    layout.m_cols = spans(data.cols(), data.fixedCols(), data.leftCol(), extent.width(),
+                          twipsPerPixel, &FlexGridData::colWidth, data);
     return layout;
 }
 
 FlexGridLayout FlexGridLayout::whole(const FlexGridData& data, double twipsPerPixel) {
     FlexGridLayout layout;
-    layout.m_rows = spans(data.rows(), 1, INT_MAX, twipsPerPixel, &FlexGridData::rowHeight, data);
-    layout.m_cols = spans(data.cols(), 1, INT_MAX, twipsPerPixel, &FlexGridData::colWidth, data);
+    layout.m_rows =
+        spans(data.rows(), 1, 1, INT_MAX, twipsPerPixel, &FlexGridData::rowHeight, data);
+    layout.m_cols = spans(data.cols(), data.fixedCols(), data.fixedCols(), INT_MAX, twipsPerPixel,
+                          &FlexGridData::colWidth, data);
     return layout;
 }
 
-std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int first, int limit,
+std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int fixed, int first, int limit,
                                                         double twipsPerPixel,
                                                         int (FlexGridData::*sizeOf)(int) const,
                                                         const FlexGridData& data) {
     std::vector<Span> result;
-    const int fixedSize = pixels((data.*sizeOf)(0), twipsPerPixel);
-    result.push_back({0, 0, fixedSize});
-    long long position = fixedSize;
+    long long position = 0;
+    for (int index = 0; index < fixed && index < count; ++index) {
+        const int size = pixels((data.*sizeOf)(index), twipsPerPixel);
+        result.push_back({index, static_cast<int>(position), size});
+        position += size;
+    }
     for (int index = first; index < count && position < limit; ++index) {
         const int size = pixels((data.*sizeOf)(index), twipsPerPixel);
         result.push_back({index, static_cast<int>(position), size});
@@ -42,14 +47,14 @@ std::vector<FlexGridLayout::Span> FlexGridLayout::spans(int count, int first, in
     return result;
 }
 
-int FlexGridLayout::lastFirstShown(const std::vector<int>& pixelSizes, int available) {
-    // pixelSizes[0] is the fixed header; walk back from the end while the rest still fits.
+int FlexGridLayout::lastFirstShown(const std::vector<int>& pixelSizes, int fixed, int available) {
+    // Walk back from the end while the scrollable ones still fit.
     int first = static_cast<int>(pixelSizes.size()) - 1;
-    if (first < 1) {
-        return 1;
+    if (first < fixed) {
+        return fixed;
     }
     long long used = pixelSizes[first];
-    while (first > 1 && used + pixelSizes[first - 1] <= available) {
+    while (first > fixed && used + pixelSizes[first - 1] <= available) {
         --first;
         used += pixelSizes[first];
     }
@@ -75,5 +80,7 @@ int FlexGridLayout::indexAt(const std::vector<Span>& spans, int position) {
 }
 
 QSize FlexGridLayout::size() const {
-    return {m_cols.back().end(), m_rows.back().end()};
+    const int width = m_cols.empty() ? 0 : m_cols.back().end();
+    const int height = m_rows.empty() ? 0 : m_rows.back().end();
+    return {width, height};
 }

@@ -6,9 +6,9 @@
 
 class FlexGridData;
 
-// Where rows and columns fall in pixels: the fixed row or column at 0, then the scrollable ones
-// from the first shown until the extent is filled. Sizes are rounded per row and column, so the
-// screen, bitmaps and hit tests agree.
+// Where rows and columns fall in pixels: the fixed row and the fixed columns (none or one) from
+// 0, then the scrollable ones from the first shown until the extent is filled. Sizes are rounded
+// per row and column, so the screen, bitmaps and hit tests agree.
 class FlexGridLayout {
 public:
     struct Span {
@@ -25,9 +25,9 @@ public:
 
     // Twips to pixels at the given scale, as the layout rounds them.
     static int pixels(int twips, double twipsPerPixel);
-    // The greatest first scrollable index with which the last ones still fill `available`
-    // pixels: the end of a scroll bar's range.
-    static int lastFirstShown(const std::vector<int>& pixelSizes, int available);
+    // The greatest first scrollable index (`fixed` or more) with which the last ones still fill
+    // `available` pixels: the end of a scroll bar's range.
+    static int lastFirstShown(const std::vector<int>& pixelSizes, int fixed, int available);
 
     const std::vector<Span>& rows() const { return m_rows; }
     const std::vector<Span>& cols() const { return m_cols; }
@@ -38,7 +38,7 @@ public:
     QSize size() const;
 
 private:
-    static std::vector<Span> spans(int count, int first, int limit, double twipsPerPixel,
+    static std::vector<Span> spans(int count, int fixed, int first, int limit, double twipsPerPixel,
                                    int (FlexGridData::*sizeOf)(int) const,
                                    const FlexGridData& data);
     static const Span* find(const std::vector<Span>& spans, int index);

@@ -31,6 +31,21 @@ QUrl makerWebPage() {
     return QUrl(QStringLiteral("https://www.example.com/periwell/support"));
 }
 
+QString productName() {
+    return QStringLiteral("Periwell");
+}
+
+QString companyName() {
+    return QStringLiteral("Quorvane");
+}
+
+QString legalNotice() {
+    return QStringLiteral("Copyright \u00A9 Quorvane. All rights reserved. This program is protected "
+                          "by copyright law. It is licensed for use by the school, college or "
+                          "university that acquired it; copying it or passing it on, in whole or "
+                          "in part, without the written permission of Quorvane is not allowed.");
+}
+
 } // namespace ProgramInfo
 
 double Rnd() {

@@ -18,6 +18,11 @@ QString filePath(const QString& fileName);
 // The maker's web page, for support and feedback.
 QUrl makerWebPage();
 
+// The names the splash and the about box show, and the program's legal notice.
+QString productName();
+QString companyName();
+QString legalNotice();
+
 } // namespace ProgramInfo
 
 // A random value from 0 up to (not including) 1; one generator seeded from the clock per run.

@@ -16,4 +16,9 @@ QIcon icon(const QString& name) {
     return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
 }
 
+QPixmap picture(const QString& name) {
+    init();
+    return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+}
+
 } // namespace Resources
