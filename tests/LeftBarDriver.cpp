@@ -1,11 +1,19 @@
 #include "LeftBarDriver.h"
 
+#include "app/ClickLabel.h"
+
 #include <QTest>
 #include <QTreeWidget>
 
 namespace LeftBarDriver {
 
+void expand(TreeBars& bars, int index) {
+    if (!bars.isExpanded(index))
+        QTest::mouseClick(&bars.lblShow(index), Qt::LeftButton);
+}
+
 void clickItem(TreeBars& bars, int index, const QString& text) {
+    expand(bars, index);
     QTreeWidget& tree = bars.treeBar(index);
     QTreeWidgetItem* item = bars.FindTreeNodeByText(index, text);
     if (!item)

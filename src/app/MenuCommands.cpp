@@ -16,6 +16,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+namespace {
+
+// The View menu's items that open and close the lists' panels, by list index.
+constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
+                                                     "mnuViewShowRooms", "mnuViewShowClasses"};
+
+} // namespace
+
 MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
     const MainMenus& menus = main.menus();
     menus.connectItem("mnuFileClose", this, &MenuCommands::mnuFileClose_Click);
@@ -27,10 +35,19 @@ MenuCommands::MenuCommands(frmMain& main) : QObject(&main), m_main(main) {
     menus.connectItem("mnuHelpSearch", this, &MenuCommands::mnuHelpSearch_Click);
     menus.connectItem("mnuHelpOnlineSupport", this, &MenuCommands::openMakerWebPage);
     menus.connectItem("mnuHelpSendFeedback", this, &MenuCommands::openMakerWebPage);
-    const char* const lists[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
-                                                "mnuViewShowRooms", "mnuViewShowClasses"};
-    for (int index = 0; index < TreeBars::Count; ++index)
-        menus.connectItem(lists[index], this, [this, index] { showList(index); });
+    TreeBars& bars = m_main.picLeftBar();
+    for (int index = 0; index < TreeBars::Count; ++index) {
+        QAction* item = menus.item(QString::fromLatin1(ListItems[index]));
+        item->setCheckable(true);
+        item->setChecked(bars.isExpanded(index));
+        menus.connectItem(QString::fromLatin1(ListItems[index]), &bars,
+                          [&bars, index] { bars.lblShow_Click(index); });
+    }
+    // The check mark is set from the panel's state, whoever opened or closed it: Qt has
+    // flipped it already when a menu click arrives.
+    connect(&bars, &TreeBars::panelToggled, this, [&menus](int index, bool expanded) {
+        menus.item(QString::fromLatin1(ListItems[index]))->setChecked(expanded);
+    });
     new WindowMenu(main);
     main.installEventFilter(this);
 }
@@ -71,11 +88,6 @@ void MenuCommands::mnuEditSelectAll_Click() {
     g.setCol(1);
     g.setRowSel(g.Rows() - 1);
     g.setColSel(g.Cols() - 1);
-}
-
-void MenuCommands::showList(int index) {
-    QWidget& panel = m_main.picLeftBar().picSep(index);
-    panel.setVisible(panel.isHidden());
 }
 
 void MenuCommands::mnuHelpContents_Click() {

@@ -20,8 +20,6 @@ public:
     void mnuFileClose_Click();
     void mnuFileExit_Click();
     void mnuEditSelectAll_Click();
-    // Shows or hides the panel of list `index` (0 Tutors, 1 Subjects, 2 Rooms, 3 Classes).
-    void showList(int index);
     void mnuHelpContents_Click();
     void mnuHelpIndex_Click();
     void mnuHelpSearch_Click();

@@ -1,17 +1,21 @@
 #include "TreeBars.h"
 
+#include "ClickLabel.h"
 #include "ErrorReport.h"
+#include "LeftBarPanel.h"
 #include "ModMain.h"
 #include "NameBox.h"
+#include "platform/Cursor.h"
 #include "platform/Resources.h"
+#include "platform/Twips.h"
 
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <functional>
 #include <utility>
@@ -99,14 +103,17 @@ TreeBars::TreeBars(ModMain& state, QWidget* parent) : QWidget(parent), m_state(s
     setObjectName(QStringLiteral("picLeftBar"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Midlight);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(6);
-    for (int i = 0; i < Count; ++i) {
+    setFixedWidth(Twips::toPixels(LeftBarLayout::BarWidth));
+    setMouseTracking(true);
+    for (int i = 0; i < Count; ++i)
         buildPanel(i);
-        layout->addWidget(m_panels[i].panel, 1);
-    }
-    setFixedWidth(200);
+    applyLayout();
+    // Runs from the start; its first tick that finds the pointer outside the bar stops it.
+    m_mouseTimer = new QTimer(this);
+    m_mouseTimer->setObjectName(QStringLiteral("tmrLeftBarMouse"));
+    m_mouseTimer->setInterval(100);
+    connect(m_mouseTimer, &QTimer::timeout, this, &TreeBars::tmrLeftBarMouse_Timer);
+    m_mouseTimer->start();
 }
 
 TreeBars::~TreeBars() {
@@ -118,23 +125,11 @@ TreeBars::~TreeBars() {
 void TreeBars::buildPanel(int index) {
     const ListText& text = Lists[index];
     Panel& p = m_panels[index];
-    p.panel = new QWidget(this);
-    p.panel->setObjectName(QStringLiteral("picSep%1").arg(index));
-    auto* title = new QLabel(QString::fromLatin1(text.title), p.panel);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    auto* caption = new QLabel(QString::fromLatin1(text.caption), p.panel);
-    caption->setObjectName(QStringLiteral("lblSlot%1").arg(index));
-    p.box = new NameBox(p.panel);
-    p.box->setObjectName(QString::fromLatin1(text.box));
-    caption->setBuddy(p.box);
-    p.tree = new QTreeWidget(p.panel);
-    p.tree->setObjectName(QStringLiteral("treeBar%1").arg(index));
-    p.tree->setHeaderHidden(true);
-    p.tree->setRootIsDecorated(false);
-    p.tree->setColumnCount(1);
-    p.tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    p.panel = new LeftBarPanel(index, QString::fromLatin1(text.title),
+                               QString::fromLatin1(text.caption), QString::fromLatin1(text.box),
+                               this);
+    p.box = &p.panel->box();
+    p.tree = &p.panel->tree();
     auto* input = new ListInputFilter(
         *p.tree,
         [this, index](QTreeWidgetItem* item) {
@@ -145,20 +140,107 @@ void TreeBars::buildPanel(int index) {
     p.tree->viewport()->installEventFilter(input);
     p.tree->installEventFilter(input);
 
-    auto* layout = new QVBoxLayout(p.panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(title);
-    layout->addWidget(caption);
-    layout->addWidget(p.box);
-    layout->addWidget(p.tree, 1);
-
+    connect(&p.panel->lblShow(), &ClickLabel::clicked, this,
+            [this, index] { lblShow_Click(index); });
+    connect(&p.panel->picShow(), &ClickLabel::clicked, this,
+            [this, index] { picShow_Click(index); });
     connect(p.box, &QLineEdit::textEdited, this, [this, index] { FindMatch(index); });
     connect(p.box, &NameBox::keyPressed, this,
             [this, index](int key, bool hadText) { nameBox_KeyDown(index, key, hadText); });
     connect(p.box, &NameBox::enterPressed, this, [this, index] { emit enterPressed(index); });
     connect(p.box, &NameBox::gotFocus, p.box, &QLineEdit::selectAll);
     connect(p.box, &NameBox::lostFocus, this, [this, index] { nameBoxLeft(index); });
+}
+
+QWidget& TreeBars::picSep(int index) const {
+    return *m_panels[index].panel;
+}
+
+ClickLabel& TreeBars::lblShow(int index) const {
+    return m_panels[index].panel->lblShow();
+}
+
+ClickLabel& TreeBars::picShow(int index) const {
+    return m_panels[index].panel->picShow();
+}
+
+void TreeBars::lblShow_Click(int index) {
+    readVisibility();
+    const bool expanded = m_layout.lblShow_Click(index, heightInTwips());
+    m_panels[index].panel->showExpanded(expanded);
+    applyLayout();
+    emit panelToggled(index, expanded);
+}
+
+void TreeBars::picShow_Click(int index) {
+    lblShow_Click(index);
+}
+
+void TreeBars::SizeBarsStartup() {
+    readVisibility();
+    m_layout.SizeBarsStartup();
+    applyLayout();
+}
+
+void TreeBars::ResizeLeftBar() {
+    readVisibility();
+    m_layout.ResizeLeftBar(heightInTwips());
+    applyLayout();
+}
+
+void TreeBars::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ResizeLeftBar();
+}
+
+void TreeBars::mousePressEvent(QMouseEvent* event) {
+    m_layout.LeftBarMouseDown = true;
+    event->accept();
+}
+
+void TreeBars::mouseReleaseEvent(QMouseEvent* event) {
+    m_layout.LeftBarMouseDown = false;
+    event->accept();
+}
+
+void TreeBars::mouseMoveEvent(QMouseEvent* event) {
+    if (m_layout.picLeftBar_MouseMove(event->position().y() * Twips::perPixel())) {
+        setCursor(Qt::SizeVerCursor);
+        m_mouseTimer->start();
+    }
+}
+
+void TreeBars::tmrLeftBarMouse_Timer() {
+    const QPoint screen = Cursor::pos();
+    const QWidget* frame = parentWidget();
+    const QPointF inFrame = frame ? frame->mapFromGlobal(screen) : QPointF(screen);
+    const double perPixel = Twips::perPixel();
+    const QRectF bar(x() * perPixel, y() * perPixel, width() * perPixel, height() * perPixel);
+    readVisibility();
+    const LeftBarLayout::TimerStep step = m_layout.tmrLeftBarMouse_Timer(
+        inFrame, mapFromGlobal(screen), bar, perPixel, perPixel, heightInTwips());
+    if (!step.inside) {
+        unsetCursor();
+        m_mouseTimer->stop();
+        return;
+    }
+    if (step.resized)
+        applyLayout();
+}
+
+int TreeBars::heightInTwips() const {
+    return Twips::fromPixels(height());
+}
+
+void TreeBars::readVisibility() {
+    // The panel's own flag: isVisible() is false for all while the bar itself is hidden.
+    for (int i = 0; i < Count; ++i)
+        m_layout.setVisible(i, !m_panels[i].panel->isHidden());
+}
+
+void TreeBars::applyLayout() {
+    for (int i = 0; i < Count; ++i)
+        m_panels[i].panel->place(m_layout.panel(i));
 }
 
 Result<void> TreeBars::PopulateTreeBars() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LeftBarLayout.h"
 #include "data/NameLists.h"
 #include "data/Result.h"
 
@@ -8,14 +9,19 @@
 
 #include <array>
 
+class ClickLabel;
+class LeftBarPanel;
 class ModMain;
 class NameBox;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // The left bar's four lists (Tutors, Subjects, Rooms, Classes) with their name boxes. An item's
 // key is "K" and its row id; the first item of every list is "<Blank>" (id 1, none).
 // The list index is the same everywhere: 0 Tutors, 1 Subjects, 2 Rooms, 3 Classes.
+// The lists are stacked panels, each opened and closed from its link; the gaps between them
+// are dragged to change a panel's height.
 class TreeBars : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +37,12 @@ public:
 
     QTreeWidget& treeBar(int index) const { return *m_panels[index].tree; }
     NameBox& nameBox(int index) const { return *m_panels[index].box; }
-    QWidget& picSep(int index) const { return *m_panels[index].panel; }
+    QWidget& picSep(int index) const;
+    ClickLabel& lblShow(int index) const;
+    ClickLabel& picShow(int index) const;
+    QTimer& tmrLeftBarMouse() const { return *m_mouseTimer; }
+    const LeftBarLayout& layoutModel() const { return m_layout; }
+    bool isExpanded(int index) const { return m_layout.panel(index).expanded; }
 
     // Clears and refills the four lists from the database, then reports `refilled`.
     Result<void> PopulateTreeBars();
@@ -59,10 +70,22 @@ public:
     void setBusy(int index, const QSet<int>& busyIds);
     static bool isBusy(const QTreeWidgetItem* node);
 
+    // Opens or closes panel `index` (the link, the arrow and the View menu all come here).
+    void lblShow_Click(int index);
+    void picShow_Click(int index);
+    // Stacks the shown panels with heights taken from their contents.
+    void SizeBarsStartup();
+    // Stacks the shown panels with their own heights and stretches the last one to the bottom.
+    void ResizeLeftBar();
+    // Follows the mouse while it is over the bar; a drag changes a panel's height here only.
+    void tmrLeftBarMouse_Timer();
+
     bool AutoCompleteOn = true;
     bool NameBoxDeleting = false;
 
 signals:
+    // A panel was opened (true) or closed.
+    void panelToggled(int index, bool expanded);
     // A click (the user's or the program's) that should write the current cell.
     void writeRequested(int index);
     // Enter in a name box.
@@ -72,16 +95,28 @@ signals:
     // The lists were refilled and hold no cell's items.
     void refilled();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
     struct Panel {
-        QWidget* panel = nullptr;
+        LeftBarPanel* panel = nullptr;
         QTreeWidget* tree = nullptr;
         NameBox* box = nullptr;
     };
     void buildPanel(int index);
     void treeBar_NodeClick(int index);
+    int heightInTwips() const;
+    // Copies the panels' shown/hidden flags into the layout, and the layout back to the panels.
+    void readVisibility();
+    void applyLayout();
     void nameBox_KeyDown(int index, int key, bool hadText);
 
     ModMain& m_state;
     std::array<Panel, Count> m_panels;
+    LeftBarLayout m_layout;
+    QTimer* m_mouseTimer = nullptr;
 };

@@ -113,6 +113,7 @@ Result<void> frmMain::MDIForm_Load() {
     m_state.StartingUp = false;
     if (frmTableWindow* active = activeTableWindow())
         active->ClickMyGrid();
+    m_treeBars->SizeBarsStartup();
     return {};
 }
 

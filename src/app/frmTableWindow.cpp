@@ -88,6 +88,8 @@ void frmTableWindow::Form_Activate() {
     m_main.picLeftBar().picSep(TreeBars::Classes).setVisible(kind != ViewKind::Class);
 
     if (!state.StartingUp) {
+        m_main.picLeftBar().SizeBarsStartup();
+        m_main.picLeftBar().ResizeLeftBar();
         m_main.RefreshTable(*this);
         if (m_grid->Col() == 0)
             m_grid->setCol(1);

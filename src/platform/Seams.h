@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 
@@ -16,6 +17,7 @@ struct Seams {
     std::function<int(QDialog&)> modal;            // runs modal dialogs and wizard pages
     std::function<void(const QUrl&)> openUrl;      // opens a web address
     std::function<double()> rnd;                   // the random source of Rnd()
+    std::function<QPoint()> cursorPos;             // the mouse pointer, in screen pixels
     // Takes the help commands instead of the help window: "contents", "index" and "search"
     // with 0, "context" with the topic number.
     std::function<void(const QString& command, int context)> help;
