@@ -26,6 +26,19 @@ int addName(const DBConnection& db, const QString& table, const QString& name) {
     return checked(db.insertRow(table, {{QStringLiteral("Name"), name}}));
 }
 
+SmallSchool addSmallSchool(const DBConnection& db) {
+    SmallSchool s;
+    s.c7A = addName(db, "Class", "7A");
+    s.c7B = addName(db, "Class", "7B");
+    s.ann = addName(db, "Tutor", "Ann");
+    s.bob = addName(db, "Tutor", "Bob");
+    s.r1 = addName(db, "Room", "R1");
+    s.r2 = addName(db, "Room", "R2");
+    s.maths = addName(db, "Subject", "Maths");
+    s.english = addName(db, "Subject", "English");
+    return s;
+}
+
 int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId, const QStringList& days,
                  const QList<Period>& periods) {
     const QString ownerColumn = viewBy == QLatin1String("Tutor")  ? QStringLiteral("TutorID")

@@ -11,6 +11,13 @@ namespace TestData {
 
 int addName(const DBConnection& db, const QString& table, const QString& name);
 
+// The names most tests' schools are made of: classes 7A and 7B, tutors Ann and Bob, rooms R1
+// and R2, subjects Maths and English.
+struct SmallSchool {
+    int c7A = 0, c7B = 0, ann = 0, bob = 0, r1 = 0, r2 = 0, maths = 0, english = 0;
+};
+SmallSchool addSmallSchool(const DBConnection& db);
+
 struct Period {
     QString start; // "09:00:00"
     int minutes = 40;

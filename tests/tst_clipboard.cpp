@@ -18,26 +18,21 @@ using namespace TestData;
 
 namespace {
 
-struct School {
-    int classA, classB, tutorId, roomId, subjectId, timetableA, timetableB, lessonId;
+struct School : SmallSchool {
+    int timetableA = 0, timetableB = 0, lessonId = 0;
 };
 
 // 7A and 7B by Mon, Tue at 9:00 and 10:00; Ann teaches 7A Maths in R1 on Mon 9:00 and 7B
 // something on Tue 10:00, so she is busy then.
 School makeSchool(TestFixture& f) {
-    School s{};
-    s.classA = addName(f.db(), "Class", "7A");
-    s.classB = addName(f.db(), "Class", "7B");
-    s.tutorId = addName(f.db(), "Tutor", "Ann");
-    s.roomId = addName(f.db(), "Room", "R1");
-    s.subjectId = addName(f.db(), "Subject", "Maths");
+    School s{addSmallSchool(f.db())};
     s.timetableA =
-        addTimetable(f.db(), "Class", s.classA, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+        addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
     s.timetableB =
-        addTimetable(f.db(), "Class", s.classB, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+        addTimetable(f.db(), "Class", s.c7B, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
     s.lessonId =
-        addSlot(f.db(), {"09:00:00", "Mon", s.classA, s.tutorId, s.roomId, s.subjectId, 1});
-    addSlot(f.db(), {"10:00:00", "Tue", s.classB, s.tutorId, 1, 1, 1});
+        addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
+    addSlot(f.db(), {"10:00:00", "Tue", s.c7B, s.ann, 1, 1, 1});
     return s;
 }
 
@@ -103,7 +98,7 @@ void tst_clipboard::cellWithoutRowCopiesAndCutsNothing() {
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
     QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("kept"));
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classA), QString());
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7A), QString());
     QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
 }
 
@@ -120,11 +115,11 @@ void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
     QVERIFY(f.trigger("mnuRightClickPaste"));
     QVERIFY(f.boxes.calls.isEmpty());
     // The target keeps its own class; the rest comes from the clipboard.
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classB), QStringLiteral("%1,%2,%3,%4,1")
-                                                        .arg(s.classB)
-                                                        .arg(s.tutorId)
-                                                        .arg(s.roomId)
-                                                        .arg(s.subjectId));
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7B), QStringLiteral("%1,%2,%3,%4,1")
+                                                        .arg(s.c7B)
+                                                        .arg(s.ann)
+                                                        .arg(s.r1)
+                                                        .arg(s.maths));
     QCOMPARE(b->g().TextMatrix(2, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
 }
@@ -133,8 +128,8 @@ void tst_clipboard::pasteOverATutorsPlaceholderBooksHer() {
     TestFixture f;
     const School s = makeSchool(f);
     const int annTimetable =
-        addTimetable(f.db(), "Tutor", s.tutorId, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
-    addSlot(f.db(), {"09:00:00", "Tue", 1, s.tutorId, 1, 1, 1}); // Ann's cell left blank
+        addTimetable(f.db(), "Tutor", s.ann, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
+    addSlot(f.db(), {"09:00:00", "Tue", 1, s.ann, 1, 1, 1}); // Ann's cell left blank
     frmTableWindow* a = f.activateOpen(s.timetableA);
     QVERIFY(a);
     selectCells(a->g(), 1, 1);
@@ -150,10 +145,10 @@ void tst_clipboard::pasteOverATutorsPlaceholderBooksHer() {
     frmTableWindow* b = f.activateOpen(s.timetableB);
     QVERIFY(b);
     selectCells(b->g(), 2, 1);
-    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, s.tutorId);
+    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, s.ann);
     QCOMPARE(f.boxes.calls.size(), 1);
     QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classB), QString());
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7B), QString());
 }
 
 void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
@@ -169,7 +164,7 @@ void tst_clipboard::pasteIntoAClashingCellWritesNothing() {
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
     QVERIFY(f.boxes.last().text.startsWith("A clash has occured."));
     QVERIFY(f.boxes.last().text.contains("The Tutor Ann "));
-    QCOMPARE(classSlotText(f.db(), "10:00:00", "Tue", s.classA), QString());
+    QCOMPARE(classSlotText(f.db(), "10:00:00", "Tue", s.c7A), QString());
     QCOMPARE(w->g().TextMatrix(2, 2), QString());
 }
 
@@ -182,12 +177,12 @@ void tst_clipboard::cutThenUndo() {
     QVERIFY(f.trigger("mnuEditCut"));
     QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
     const QString lesson =
-        QStringLiteral("%1,%2,%3,%4,1").arg(s.classA).arg(s.tutorId).arg(s.roomId).arg(s.subjectId);
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.classA), QStringLiteral("%1,1,1,1,1").arg(s.classA));
+        QStringLiteral("%1,%2,%3,%4,1").arg(s.c7A).arg(s.ann).arg(s.r1).arg(s.maths);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A), QStringLiteral("%1,1,1,1,1").arg(s.c7A));
     QCOMPARE(w->g().TextMatrix(1, 1).trimmed(), QString());
 
     QVERIFY(f.trigger("mnuEditUndo"));
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.classA), lesson);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A), lesson);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot"), 2);
 }
@@ -213,7 +208,7 @@ void tst_clipboard::pastedTexts_data() {
                                   << "";
     QTest::newRow("special negative") << "Ann,Maths,R1,7A,-70000"
                                       << "";
-    QTest::newRow("unknown tutor") << "Bob,Maths,R1,7A,1"
+    QTest::newRow("unknown tutor") << "Zed,Maths,R1,7A,1"
                                    << "";
     QTest::newRow("unknown class") << "Ann,Maths,R1,9Z,1"
                                    << "";
@@ -249,18 +244,18 @@ void tst_clipboard::pastedTexts() {
     QVERIFY(f.boxes.calls.isEmpty());
     QCOMPARE(scalar(f.db(), "SELECT (SELECT COUNT(*) FROM Tutor) + (SELECT COUNT(*) FROM Class)"),
              names);
-    written.replace("T", QString::number(s.tutorId))
-        .replace("R", QString::number(s.roomId))
-        .replace("S", QString::number(s.subjectId));
+    written.replace("T", QString::number(s.ann))
+        .replace("R", QString::number(s.r1))
+        .replace("S", QString::number(s.maths));
     const QString expected =
-        written.isEmpty() ? QString() : QStringLiteral("%1,%2").arg(s.classA).arg(written);
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.classA), expected);
+        written.isEmpty() ? QString() : QStringLiteral("%1,%2").arg(s.c7A).arg(written);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7A), expected);
 }
 
 void tst_clipboard::pasteIntoATimetableOfNoKindDoesNothing() {
     TestFixture f;
     const School s = makeSchool(f);
-    const int odd = addTimetable(f.db(), "Subject", s.subjectId, {"Tue"}, {{"09:00:00"}});
+    const int odd = addTimetable(f.db(), "Subject", s.maths, {"Tue"}, {{"09:00:00"}});
     frmTableWindow* w = f.activateOpen(odd);
     QVERIFY(w);
     const int rows = scalar(f.db(), "SELECT COUNT(*) FROM Slot");

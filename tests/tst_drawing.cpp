@@ -19,23 +19,19 @@ using namespace TestData;
 
 namespace {
 
-struct School {
-    int classId, tutorId, roomId, subjectId, timetableId;
+struct School : SmallSchool {
+    int timetableId = 0;
 };
 
 // 7A's timetable: Mon, Tue, Wk 1 Mon by 9:00 (40), 11:30 (40), 12:30 lunch column (60).
 School makeSchool(TestFixture& f, const QString& viewBy = "Class") {
-    School s{};
-    s.classId = addName(f.db(), "Class", "7A");
-    s.tutorId = addName(f.db(), "Tutor", "Ann");
-    s.roomId = addName(f.db(), "Room", "R1");
-    s.subjectId = addName(f.db(), "Subject", "Maths");
-    const int owner = viewBy == "Tutor" ? s.tutorId : viewBy == "Room" ? s.roomId : s.classId;
+    School s{addSmallSchool(f.db())};
+    const int owner = viewBy == "Tutor" ? s.ann : viewBy == "Room" ? s.r1 : s.c7A;
     s.timetableId = addTimetable(f.db(), viewBy, owner, {"Mon", "Tue", "Wk 1 Mon"},
                                  {{"12:30:00", 60, 3}, {"09:00:00", 40, 1}, {"11:30:00", 40, 1}});
-    addSlot(f.db(), {"09:00:00", "Mon", s.classId, s.tutorId, s.roomId, s.subjectId, 1});
-    addSlot(f.db(), {"11:30:00", "Tue", viewBy == "Class" ? s.classId : 1, viewBy == "Tutor" ? s.tutorId : 1,
-                     viewBy == "Room" ? s.roomId : 1, 1, 2});
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
+    addSlot(f.db(), {"11:30:00", "Tue", viewBy == "Class" ? s.c7A : 1, viewBy == "Tutor" ? s.ann : 1,
+                     viewBy == "Room" ? s.r1 : 1, 1, 2});
     return s;
 }
 
@@ -192,7 +188,7 @@ void tst_drawing::dropDownKeepsFirstItemPerTimetable() {
     TestFixture f;
     f.main(); // started before the timetables exist: none is reopened
     const School s = makeSchool(f);
-    const int other = addTimetable(f.db(), "Tutor", s.tutorId, {"Mon"}, {{"09:00:00"}});
+    const int other = addTimetable(f.db(), "Tutor", s.ann, {"Mon"}, {{"09:00:00"}});
     openDrawn(f, s.timetableId);
     openDrawn(f, other);
     openDrawn(f, s.timetableId);

@@ -16,21 +16,12 @@ using namespace LeftBarDriver;
 namespace {
 
 // Two classes, two tutors, two rooms, two subjects; each with a Mon/Tue by 9:00/9:40 timetable.
-struct School {
-    int c7A, c7B, ann, bob, r1, r2, maths, english;
-    int tt7A, tt7B, ttAnn, ttR1;
+struct School : SmallSchool {
+    int tt7A = 0, tt7B = 0, ttAnn = 0, ttR1 = 0;
 };
 
 School makeSchool(TestFixture& f) {
-    School s{};
-    s.c7A = addName(f.db(), "Class", "7A");
-    s.c7B = addName(f.db(), "Class", "7B");
-    s.ann = addName(f.db(), "Tutor", "Ann");
-    s.bob = addName(f.db(), "Tutor", "Bob");
-    s.r1 = addName(f.db(), "Room", "R1");
-    s.r2 = addName(f.db(), "Room", "R2");
-    s.maths = addName(f.db(), "Subject", "Maths");
-    s.english = addName(f.db(), "Subject", "English");
+    School s{addSmallSchool(f.db())};
     const QStringList days{"Mon", "Tue"};
     const QList<Period> periods{{"09:00:00", 40}, {"09:40:00", 40}};
     s.tt7A = addTimetable(f.db(), "Class", s.c7A, days, periods);

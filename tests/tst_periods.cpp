@@ -20,21 +20,17 @@ namespace {
 
 const QColor UnavailableBack(255, 0, 0);
 
-struct School {
-    int classId, tutorId, roomId, subjectId, timetableId, lessonId;
+struct School : SmallSchool {
+    int timetableId = 0, lessonId = 0;
 };
 
 // 7A's timetable: Mon, Tue, Wed by 9:00, 10:00, 11:00, with Ann teaching Maths in R1 on Mon 9:00.
 School makeSchool(TestFixture& f) {
-    School s{};
-    s.classId = addName(f.db(), "Class", "7A");
-    s.tutorId = addName(f.db(), "Tutor", "Ann");
-    s.roomId = addName(f.db(), "Room", "R1");
-    s.subjectId = addName(f.db(), "Subject", "Maths");
-    s.timetableId = addTimetable(f.db(), "Class", s.classId, {"Mon", "Tue", "Wed"},
+    School s{addSmallSchool(f.db())};
+    s.timetableId = addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue", "Wed"},
                                  {{"09:00:00"}, {"10:00:00"}, {"11:00:00"}});
     s.lessonId =
-        addSlot(f.db(), {"09:00:00", "Mon", s.classId, s.tutorId, s.roomId, s.subjectId, 1});
+        addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
     if (!f.db().run("UPDATE TimeTableView SET UnavailableBackground = '255' WHERE ID = ?",
                     {s.timetableId}))
         qFatal("cannot set the colours");
@@ -173,15 +169,15 @@ void tst_periods::oneCellWritesWithoutQuestion() {
     selectCells(w->g(), 2, 2, 2, 2);
     QVERIFY(f.trigger(item));
     QVERIFY(f.boxes.calls.isEmpty());
-    QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,1,1,1,%2").arg(s.classId).arg(special));
+    QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,1,1,1,%2").arg(s.c7A).arg(special));
     QCOMPARE(w->g().TextMatrix(2, 2).trimmed(), QString()); // an empty lesson is blank lines
     const std::optional<QColor> back = w->g().data().format(2, 2).backColor;
     QCOMPARE(back, std::optional<QColor>(special == 1 ? QColor(Qt::white) : UnavailableBack));
     QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
     QVERIFY(!f.state.KeepSpecialID);
     // The next click on a list writes an ordinary lesson again.
-    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, s.tutorId);
-    QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,%2,1,1,1").arg(s.classId).arg(s.tutorId));
+    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, s.ann);
+    QCOMPARE(cellRow(f, *w, 2, 2), QStringLiteral("%1,%2,1,1,1").arg(s.c7A).arg(s.ann));
 }
 
 void tst_periods::blockAsksFirst_data() {
@@ -235,7 +231,7 @@ void tst_periods::blockAsksFirst() {
     }
     // Every cell holds the owner and the kind; the lesson's row was rewritten, not added to.
     QCOMPARE(slotCount(f.db()), 9);
-    const QString cell = QStringLiteral("%1,1,1,1,%2").arg(s.classId).arg(special);
+    const QString cell = QStringLiteral("%1,1,1,1,%2").arg(s.c7A).arg(special);
     QCOMPARE(blockRows(f, *w), QStringList(9, cell).join('|'));
 }
 
@@ -267,16 +263,16 @@ void tst_periods::blockIsWrittenFromTopLeftAndStaysSelected() {
     std::sort(sorted.begin(), sorted.end());
     QCOMPARE(order, sorted);
     QCOMPARE(cellRow(f, *w, 1, 1), QStringLiteral("%1,%2,%3,%4,1")
-                                       .arg(s.classId)
-                                       .arg(s.tutorId)
-                                       .arg(s.roomId)
-                                       .arg(s.subjectId));
+                                       .arg(s.c7A)
+                                       .arg(s.ann)
+                                       .arg(s.r1)
+                                       .arg(s.maths));
 }
 
 void tst_periods::unavailableOnLessonKeepsTheRow() {
     TestFixture f;
     const School s = makeSchool(f);
-    const int ann = addTimetable(f.db(), "Tutor", s.tutorId, {"Mon"}, {{"09:00:00"}});
+    const int ann = addTimetable(f.db(), "Tutor", s.ann, {"Mon"}, {{"09:00:00"}});
     frmTableWindow* w = f.activateOpen(s.timetableId);
     QVERIFY(w);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
@@ -287,7 +283,7 @@ void tst_periods::unavailableOnLessonKeepsTheRow() {
     QCOMPARE(scalar(f.db(),
                     "SELECT COUNT(*) FROM Slot WHERE ID = ? AND ClassID = ? AND TutorID = 1 AND "
                     "RoomID = 1 AND SubjectID = 1 AND SpecialID = 2",
-                    {s.lessonId, s.classId}),
+                    {s.lessonId, s.c7A}),
              1);
     QCOMPARE(w->g().TextMatrix(1, 1), QString());
     QCOMPARE(w->g().data().format(1, 1).backColor, std::optional<QColor>(UnavailableBack));
@@ -317,7 +313,7 @@ void tst_periods::lunchColumnOnAndOff() {
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {column}), 3);
     QCOMPARE(g.TextMatrix(0, 2), QStringLiteral("Dinner"));
     QCOMPARE(g.TextMatrix(0, 3), QStringLiteral("11:00 - 11:40"));
-    const QString lunch = QStringLiteral("%1,1,1,1,3").arg(s.classId);
+    const QString lunch = QStringLiteral("%1,1,1,1,3").arg(s.c7A);
     for (int r = 1; r <= 3; ++r) {
         QCOMPARE(cellRow(f, *w, r, 2), lunch);
         QCOMPARE(cellRow(f, *w, r, 3), QString());
@@ -330,7 +326,7 @@ void tst_periods::lunchColumnOnAndOff() {
     QCOMPARE(g.TextMatrix(0, 2), QStringLiteral("10:00 - 10:40"));
     // Every day is left with an empty period of the class, not without a row.
     for (int r = 1; r <= 3; ++r)
-        QCOMPARE(cellRow(f, *w, r, 2), QStringLiteral("%1,1,1,1,1").arg(s.classId));
+        QCOMPARE(cellRow(f, *w, r, 2), QStringLiteral("%1,1,1,1,1").arg(s.c7A));
     QCOMPARE(slotCount(f.db()), 4);
 }
 

@@ -20,20 +20,16 @@ using namespace LeftBarDriver;
 
 namespace {
 
-struct School {
-    int c7A, c7B, sanders, smith, r1, maths;
-    int tt7A, ttSanders, ttR1;
+struct School : SmallSchool {
+    int sanders = 0, smith = 0;
+    int tt7A = 0, ttSanders = 0, ttR1 = 0;
 };
 
-// Tutors Sanders and Smith; 7A, 7B; a Mon/Tue by 9:00/9:40/10:20 timetable for 7A, Sanders, R1.
+// The small school with tutors Sanders and Smith too; a Mon/Tue by 9:00/9:40/10:20 timetable for 7A, Sanders, R1.
 School makeSchool(TestFixture& f) {
-    School s{};
-    s.c7A = addName(f.db(), "Class", "7A");
-    s.c7B = addName(f.db(), "Class", "7B");
+    School s{addSmallSchool(f.db())};
     s.smith = addName(f.db(), "Tutor", "Smith");
     s.sanders = addName(f.db(), "Tutor", "Sanders");
-    s.r1 = addName(f.db(), "Room", "R1");
-    s.maths = addName(f.db(), "Subject", "Maths");
     const QStringList days{"Mon", "Tue"};
     const QList<Period> periods{{"09:00:00"}, {"09:40:00"}, {"10:20:00"}};
     s.tt7A = addTimetable(f.db(), "Class", s.c7A, days, periods);
@@ -135,17 +131,18 @@ void tst_treebars::exactTextSelectsACaseVariantAdds() {
     f.openTimetable(s.tt7A);
     TreeBars& bars = f.main().picLeftBar();
     NameBox& box = bars.nameBox(TreeBars::Tutors);
+    const int tutors = scalar(f.db(), "SELECT COUNT(*) FROM Tutor");
     box.setFocus(Qt::MouseFocusReason);
     box.setText("Smith");
     leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
     QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), 3);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), tutors);
     QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot"), s.smith);
 
     box.setFocus(Qt::MouseFocusReason);
     box.setText("SMITH");
     leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), 4);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor"), tutors + 1);
     QCOMPARE(bars.selectedName(TreeBars::Tutors), QStringLiteral("SMITH"));
 
     // Emptying the box clears the tutor of the cell and the list's selection.
