@@ -7,6 +7,7 @@
 #include "platform/ModalRunner.h"
 #include "platform/Twips.h"
 
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +66,10 @@ void frmCapacityReport::showModal(frmMain& main) {
 
 void frmCapacityReport::Form_Load(const QList<TutorPeriods>& tutors) {
     FlexGrid& g = *m_grid;
+    // The small dialog font of old, so the headers fit their columns.
+    QFont font = g.font();
+    font.setPointSizeF(8);
+    g.setFont(font);
     g.setFixedCols(0);
     g.setCols(2);
     // With no tutors the header stands over one empty row.
