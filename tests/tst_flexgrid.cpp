@@ -77,6 +77,7 @@ private slots:
     void highLightShowsTheSelection();
     void redrawOffPaintsNothingThenOnce();
     void paintAllDrawsEveryCellWithoutMarks();
+    void pictureIsTheWholeGridAtScreenSize();
     void fixedColsIsZeroOrOne();
     void withoutFixedColumnColumnZeroIsABodyColumn();
     void withoutFixedColumnKeysAndScrollingReachColumnZero();
@@ -554,6 +555,30 @@ void tst_flexgrid::paintAllDrawsEveryCellWithoutMarks() {
         QCOMPARE(at(300, 300), grid.BackColorFixed());
         QCOMPARE(image.pixelColor(size.width() - 1, size.height() - 1), grid.GridColor());
     }
+}
+
+void tst_flexgrid::pictureIsTheWholeGridAtScreenSize() {
+    FlexGrid grid;
+    grid.resize(200, 100); // far smaller than the grid: the picture still holds all of it
+    grid.setRows(30);
+    grid.setCols(15);
+    grid.setColWidth(14, 3000);
+    grid.setRow(29);
+    grid.setCol(14);
+    grid.setCellBackColor(Qt::blue);
+    grid.setRow(1);
+    grid.setCol(1); // the current cell, which must not be marked
+
+    const QImage image = grid.picture();
+    QCOMPARE(image.size(), grid.fullSizePixels());
+    const auto at = [&](int twipsX, int twipsY) {
+        return image.pixelColor(Twips::toPixels(twipsX), Twips::toPixels(twipsY));
+    };
+    const int col14 = 1200 + 13 * 1500;
+    const int row29 = 570 + 28 * 1050;
+    QCOMPARE(at(col14 + 1500, row29 + 500), QColor(Qt::blue));
+    QCOMPARE(at(1200 + 500, 570 + 500), grid.BackColor());
+    QCOMPARE(at(500, 570 + 500), grid.BackColorFixed());
 }
 
 void tst_flexgrid::fixedColsIsZeroOrOne() {

@@ -1,7 +1,19 @@
 #include "OutputCommands.h"
 
+#include "ExportCommands.h"
+#include "app/MainMenus.h"
 #include "app/frmMain.h"
+#include "frmCapacityReport.h"
 
 OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("OutputCommands"));
+    main.menus().connectItem(QStringLiteral("mnuToolsCapacityReport"), this,
+                             [&main] { frmCapacityReport::showModal(main); });
+    auto* exports = new ExportCommands(main, this);
+    main.menus().connectItem(QStringLiteral("mnuFileSaveAsCSV"), exports,
+                             &ExportCommands::mnuFileSaveAsCSV_Click);
+    main.menus().connectItem(QStringLiteral("mnuFileSaveAsWebPage"), exports,
+                             &ExportCommands::mnuFileSaveAsWebPage_Click);
+    main.menus().connectItem(QStringLiteral("mnuFileSaveAsImage"), exports,
+                             &ExportCommands::mnuFileSaveAsImage_Click);
 }

@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 
 #include <QFocusEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -487,6 +488,17 @@ void FlexGrid::paintAll(QPainter& painter, double pixelsPerTwip) const {
     const FlexGridLayout layout = FlexGridLayout::whole(*m_data, twipsPerPixel);
     FlexGridPainter(*m_data, font(), twipsPerPixel)
         .paint(painter, layout, QRect(QPoint(0, 0), layout.size()), {});
+}
+
+QImage FlexGrid::picture() const {
+    QImage image(fullSizePixels(), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    image.fill(BackColor());
+    QPainter painter(&image);
+    paintAll(painter, 1.0 / Twips::perPixel());
+    return image;
 }
 
 // --- scrolling ---

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QImage;
 class QPainter;
 class FlexGridData;
 class FlexGridLayout;
@@ -117,6 +118,9 @@ public:
     // Draws the whole grid (all rows and columns, from the top-left) with `pixelsPerTwip`
     // device pixels per twip, starting at the painter's origin. No selection or focus marks.
     void paintAll(QPainter& painter, double pixelsPerTwip) const;
+    // The whole grid drawn by paintAll at screen resolution, fullSizePixels() in size. A null
+    // image when memory for one that size cannot be had.
+    QImage picture() const;
 
     // The data core, for code that reads many cells at once.
     const FlexGridData& data() const;
