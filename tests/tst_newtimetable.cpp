@@ -68,7 +68,7 @@ void tst_newtimetable::builderCopiesTheStyleAndWritesPeriodsInListOrder() {
     const NewTimetable plan{ViewKind::Tutor, s.ann, 2, {"Tue", "Mon", "Tue"},
                             {QTime(9, 0), QTime(9, 40), QTime(9, 30), QTime(9, 30)}};
     Result<std::optional<int>> built = TimetableBuilder::build(f.db(), plan);
-    QVERIFY(built);
+    QVERIFY2(built, built ? "" : qPrintable(built.error().message));
     QVERIFY(built.value());
     const int id = *built.value();
 
@@ -103,7 +103,7 @@ void tst_newtimetable::builderFailureWritesNothing() {
     const NewTimetable plan{ViewKind::Class, 1, 1, {"Mon"}, {QTime(9, 0), QTime(10, 0)}};
     Result<std::optional<int>> built = TimetableBuilder::build(f.db(), plan);
     QVERIFY(!built);
-    QVERIFY(built.error().message.contains("disk says no"));
+    QVERIFY2(built.error().message.contains("disk says no"), qPrintable(built.error().message));
     QCOMPARE(writtenRows(f.db()), QStringLiteral("0 timetables, 0 periods, 0 days"));
     QCOMPARE(f.db().transactionDepth(), 0);
 }

@@ -24,7 +24,8 @@ Result<void> insertRows(const DBConnection& db, const QString& table, const QStr
 Result<int> addView(const DBConnection& db, const NewTimetable& timetable,
                     const TimetableLook& look) {
     QList<DBConnection::Field> fields{{QStringLiteral("ViewBy"), viewKindText(timetable.kind)},
-                                      {QStringLiteral("Name"), QString()},
+                                      // "", not null: the column is NOT NULL.
+                                      {QStringLiteral("Name"), QStringLiteral("")},
                                       {ownerColumn(timetable.kind), timetable.ownerId}};
     const QStringList& columns = TimetableLook::columns();
     const QVariantList values = look.values();
