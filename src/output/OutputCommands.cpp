@@ -1,6 +1,7 @@
 #include "OutputCommands.h"
 
 #include "ExportCommands.h"
+#include "PrintCommands.h"
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "frmCapacityReport.h"
@@ -22,4 +23,11 @@ OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
                              &ExportCommands::mnuFileSaveAsWebPage_Click);
     main.menus().connectItem(QStringLiteral("mnuFileSaveAsImage"), exports,
                              &ExportCommands::mnuFileSaveAsImage_Click);
+    m_printCommands = new PrintCommands(main, this);
+    main.menus().connectItem(QStringLiteral("mnuFilePageSetup"), m_printCommands,
+                             &PrintCommands::DoPageSetup);
+    main.menus().connectItem(QStringLiteral("mnuFilePrint"), m_printCommands,
+                             &PrintCommands::DoPrint);
+    main.menus().connectItem(QStringLiteral("mnuFilePrintPreview"), m_printCommands,
+                             &PrintCommands::mnuFilePrintPreview_Click);
 }
