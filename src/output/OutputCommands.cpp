@@ -5,9 +5,15 @@
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "frmCapacityReport.h"
+#include "frmFormatTimeTable.h"
+#include "frmStylePicker.h"
 
 OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("OutputCommands"));
+    main.menus().connectItem(QStringLiteral("mnuFormatFormat"), this,
+                             [&main] { frmFormatTimeTable::showModal(main); });
+    main.menus().connectItem(QStringLiteral("mnuFormatStyle"), this,
+                             [&main] { frmStylePicker::showModal(main); });
     main.menus().connectItem(QStringLiteral("mnuToolsCapacityReport"), this,
                              [&main] { frmCapacityReport::showModal(main); });
     auto* exports = new ExportCommands(main, this);
