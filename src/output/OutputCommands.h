@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
+class frmFind;
 class frmMain;
+class frmReplace;
 
 // The commands that show or give out a timetable: formatting and styles, find and replace,
 // the capacity report, the exports and printing.
@@ -11,6 +14,19 @@ class OutputCommands : public QObject {
 public:
     explicit OutputCommands(frmMain& main);
 
+    // The open Find and Replace dialogs; null when closed.
+    frmFind* find() const;
+    frmReplace* replace() const;
+
+    // Shows the open Find dialog, or a new one.
+    void mnuEditFind_Click();
+    // Shows the open Replace dialog, or a new one for the active timetable window.
+    void mnuEditReplace_Click();
+    // A timetable window is closing: a search across the windows ends with it.
+    void tableWindowClosing();
+
 private:
     frmMain& m_main;
+    QPointer<frmFind> m_find;
+    QPointer<frmReplace> m_replace;
 };
