@@ -1,11 +1,14 @@
 #include "OutputCommands.h"
 
 #include "ExportCommands.h"
+#include "PrintCommands.h"
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "frmCapacityReport.h"
 #include "frmFind.h"
+#include "frmFormatTimeTable.h"
 #include "frmReplace.h"
+#include "frmStylePicker.h"
 
 #include <memory>
 
@@ -29,6 +32,10 @@ template <typename Dialog, typename Make> void showModeless(QPointer<Dialog>& op
 
 OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("OutputCommands"));
+    main.menus().connectItem(QStringLiteral("mnuFormatFormat"), this,
+                             [&main] { frmFormatTimeTable::showModal(main); });
+    main.menus().connectItem(QStringLiteral("mnuFormatStyle"), this,
+                             [&main] { frmStylePicker::showModal(main); });
     main.menus().connectItem(QStringLiteral("mnuToolsCapacityReport"), this,
                              [&main] { frmCapacityReport::showModal(main); });
     auto* exports = new ExportCommands(main, this);
@@ -40,6 +47,13 @@ OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
                              &ExportCommands::mnuFileSaveAsImage_Click);
     main.menus().connectItem(QStringLiteral("mnuEditFind"), this, &OutputCommands::mnuEditFind_Click);
     main.menus().connectItem(QStringLiteral("mnuEditReplace"), this, &OutputCommands::mnuEditReplace_Click);
+    m_printCommands = new PrintCommands(main, this);
+    main.menus().connectItem(QStringLiteral("mnuFilePageSetup"), m_printCommands,
+                             &PrintCommands::DoPageSetup);
+    main.menus().connectItem(QStringLiteral("mnuFilePrint"), m_printCommands,
+                             &PrintCommands::DoPrint);
+    main.menus().connectItem(QStringLiteral("mnuFilePrintPreview"), m_printCommands,
+                             &PrintCommands::mnuFilePrintPreview_Click);
 }
 
 frmFind* OutputCommands::find() const {

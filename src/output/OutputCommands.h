@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class PrintCommands;
 class frmFind;
 class frmMain;
 class frmReplace;
@@ -13,6 +14,9 @@ class OutputCommands : public QObject {
     Q_OBJECT
 public:
     explicit OutputCommands(frmMain& main);
+
+    // Page setup, printing and the preview, with the program's printer.
+    PrintCommands& printCommands() const { return *m_printCommands; }
 
     // The open Find and Replace dialogs; null when closed.
     frmFind* find() const;
@@ -27,6 +31,7 @@ public:
 
 private:
     frmMain& m_main;
+    PrintCommands* m_printCommands = nullptr;
     QPointer<frmFind> m_find;
     QPointer<frmReplace> m_replace;
 };
