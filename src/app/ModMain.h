@@ -3,6 +3,7 @@
 #include "data/DBConnection.h"
 #include "data/NameLists.h"
 #include "data/SlotUndo.h"
+#include "data/TimetableLook.h"
 
 #include <QString>
 
@@ -26,6 +27,10 @@ public:
     bool CreateTTShowWelcome = false;
     QString CreateTTViewBy;
     bool AutoFillShowWelcome = false;
+
+    // The format dialog's values being edited: its load fills them, its lists change them and
+    // its OK writes them. They keep their last values after the dialog closes.
+    FormatValues FormatEditValues;
 
     // The last cell write failed in the database (shown to the user already): a command
     // writing many cells stops rather than repeat the same error for each.
