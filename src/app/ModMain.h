@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DBConnection.h"
+#include "data/NameLists.h"
 #include "data/SlotUndo.h"
 #include "data/TimetableLook.h"
 
@@ -37,6 +38,27 @@ public:
 
     // One-step undo: the row the last cell write touched, as it was before.
     std::optional<SlotUndo> Undo;
+
+    // The record editors' ids, one per list: NewRecord before adding (the new id after OK), or
+    // the record to rename. The manage dialog keeps the record it deletes here too.
+    static constexpr int NewRecord = -1;
+    int EditTutorID = NewRecord;
+    int EditSubjectID = NewRecord;
+    int EditRoomID = NewRecord;
+    int EditClassID = NewRecord;
+    int& EditID(NameLists::List list) {
+        switch (list) {
+        case NameLists::Tutor:
+            return EditTutorID;
+        case NameLists::Subject:
+            return EditSubjectID;
+        case NameLists::Room:
+            return EditRoomID;
+        case NameLists::Class:
+            break;
+        }
+        return EditClassID;
+    }
 
 private:
     std::unique_ptr<DBConnection> m_db;

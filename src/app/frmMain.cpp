@@ -149,8 +149,9 @@ void frmMain::showTableWindow(frmTableWindow& f) {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
     if (!sub)
         return;
-    const QSize frame = sub->size() - f.size();
-    const QSize wanted = f.sizeHint() + frame;
+    // The sub-window's hint is the timetable's size plus its own frame and title bar; its
+    // current size means nothing before it has first been shown and laid out.
+    const QSize wanted = sub->sizeHint();
     const QSize room = m_mdiArea->viewport()->size();
     sub->resize(std::min(wanted.width(), std::max(room.width(), 200)),
                 std::min(wanted.height(), std::max(room.height(), 150)));
@@ -168,6 +169,29 @@ void frmMain::addViewTableItem(int timetableId, const QString& title) {
     action->setObjectName(key);
     const QList<QAction*> existing = m_viewTableMenu->actions();
     m_viewTableMenu->insertAction(existing.isEmpty() ? nullptr : existing.first(), action);
+}
+
+void frmMain::timetablesDeleted(const QList<int>& timetableIds) {
+    // The active window last: closing it activates another, which should not be one that goes.
+    frmTableWindow* active = activeTableWindow();
+    QList<frmTableWindow*> closing;
+    for (frmTableWindow* window : timetableWindows()) {
+        if (timetableIds.contains(window->Tag()) && window != active)
+            closing << window;
+    }
+    if (active && timetableIds.contains(active->Tag()))
+        closing << active;
+    for (frmTableWindow* window : closing)
+        window->parentWidget()->close();
+    for (QAction* action : m_viewTableMenu->actions()) {
+        if (timetableIds.contains(action->data().toString().mid(1).toInt()))
+            delete action;
+    }
+}
+
+void frmMain::dropUndo() {
+    m_state.Undo.reset();
+    m_menus->item("mnuEditUndo")->setEnabled(false);
 }
 
 void frmMain::RefreshTable(frmTableWindow& f) {
@@ -246,6 +270,7 @@ void frmMain::activateCurrentWindow() {
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {
+    m_outputCommands->tableWindowClosing();
     m_menus->item("mnuEditUndo")->setEnabled(false);
     const bool othersRemain = timetableWindows().size() > 1;
     // Another open window keeps the bar and its commands: the next activation refreshes them.
@@ -278,8 +303,7 @@ void frmMain::UpdateSlot(int) {
             if (Result<void> committed = click.commit(); !committed) {
                 problem = CellWriteProblem{QStringLiteral("The period could not be written."),
                                            committed.error(), true, true};
-                m_state.Undo.reset();
-                m_menus->item("mnuEditUndo")->setEnabled(false);
+                dropUndo();
             }
         }
     } // a problem rolls it back

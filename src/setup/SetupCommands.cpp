@@ -9,9 +9,12 @@
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "data/TimetableBuilder.h"
+#include "frmManage.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <utility>
 
 SetupCommands::SetupCommands(frmMain& main, MainToolBar& toolBar) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("SetupCommands"));
@@ -19,6 +22,15 @@ SetupCommands::SetupCommands(frmMain& main, MainToolBar& toolBar) : QObject(&mai
     main.menus().connectItem("mnuToolsAutoFill", this, &SetupCommands::mnuToolsAutoFill_Click);
     connect(&toolBar, &MainToolBar::autoFillRequested, this,
             &SetupCommands::mnuToolsAutoFill_Click);
+    // The manage dialog's tab per item, in both the Tools menu and the left bar's pop-up.
+    using namespace NameLists;
+    const std::pair<const char*, List> manageItems[] = {
+        {"mnuToolsManageTutors", Tutor}, {"mnuToolsManageSubjects", Subject},
+        {"mnuToolsManageRooms", Room},   {"mnuToolsManageClasses", Class},
+        {"mnuLMRCManageTutors", Tutor},  {"mnuLMRCSubjects", Subject},
+        {"mnuLMRCRooms", Room},          {"mnuLMRCClasses", Class}};
+    for (const auto& [item, tab] : manageItems)
+        main.menus().connectItem(item, this, [this, tab] { frmManage::showModal(m_main, tab); });
 }
 
 void SetupCommands::DoNewTimeTableWizard() {
