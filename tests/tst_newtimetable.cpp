@@ -279,6 +279,9 @@ void tst_newtimetable::defaultRunOpensTheNewTimetableAsTheCurrentWindow() {
     QVERIFY(window);
     QCOMPARE(window->Tag(), id);
     QVERIFY(window->isVisible());
+    // Big enough to show the whole timetable: the frame has room for it.
+    QVERIFY(window->width() >= window->sizeHint().width());
+    QVERIFY(window->height() >= window->sizeHint().height());
     QCOMPARE(window->windowTitle(), QStringLiteral("Class 7A"));
     QCOMPARE(window->g().Rows(), 6);
     QCOMPARE(window->g().Cols(), 8);
