@@ -1,4 +1,5 @@
-// Speed of the start-up and of drawing a timetable on a large school's database.
+// Speed of the start-up, of drawing a timetable and of deleting a class on a large school's
+// database.
 #include "SchoolGenerator.h"
 
 #include "app/MainMenus.h"
@@ -6,12 +7,17 @@
 #include "app/TreeBars.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
+#include "data/RecordDelete.h"
 #include "data/TimetableContent.h"
 #include "platform/FlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/Seams.h"
+#include "setup/frmManage.h"
 
 #include <QApplication>
 #include <QAction>
+#include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -19,6 +25,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -37,17 +44,45 @@ QTemporaryDir* schoolFolder() {
     return &folder;
 }
 
+// The main window started on the school as the program starts it, every timetable open; null
+// (with the benchmark marked failed) when the start-up fails.
+std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
+    auto window = std::make_unique<frmMain>(shared);
+    if (!window->MDIForm_Load()) {
+        state.SkipWithError("start-up failed");
+        return nullptr;
+    }
+    return window;
+}
+
+// A fresh copy of the school for a benchmark that changes it, opened as `shared`'s connection.
+bool useCopyOfSchool(ModMain& shared, benchmark::State& state) {
+    const QString copy = schoolFolder()->filePath("changed.mdb");
+    QFile::remove(copy);
+    if (!QFile::copy(schoolFolder()->filePath("db.mdb"), copy)) {
+        state.SkipWithError("cannot copy the school");
+        return false;
+    }
+    Result<std::unique_ptr<DBConnection>> db = DBConnection::open(copy);
+    if (!db) {
+        state.SkipWithError(qPrintable(db.error().message));
+        return false;
+    }
+    shared.setDb(std::move(db).value());
+    return true;
+}
+
 void BM_StartUpWith190Timetables(benchmark::State& state) {
     schoolFolder();
     for (auto _ : state) {
         ModMain shared;
-        frmMain window(shared);
-        if (!window.MDIForm_Load())
-            state.SkipWithError("start-up failed");
-        if (window.timetableWindows().size() != 190)
+        std::unique_ptr<frmMain> window = startedWindow(shared, state);
+        if (!window)
+            break;
+        if (window->timetableWindows().size() != 190)
             state.SkipWithError("not every timetable was opened");
         state.PauseTiming();
-        window.mdiArea()->closeAllSubWindows();
+        window->mdiArea()->closeAllSubWindows();
         state.ResumeTiming();
     }
 }
@@ -56,14 +91,12 @@ BENCHMARK(BM_StartUpWith190Timetables)->Unit(benchmark::kMillisecond)->Iteration
 void BM_RefreshTable(benchmark::State& state) {
     schoolFolder();
     ModMain shared;
-    frmMain window(shared);
-    if (!window.MDIForm_Load()) {
-        state.SkipWithError("start-up failed");
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    if (!window)
         return;
-    }
-    frmTableWindow* table = window.timetableWindows().value(int(state.range(0)));
+    frmTableWindow* table = window->timetableWindows().value(int(state.range(0)));
     for (auto _ : state)
-        window.RefreshTable(*table);
+        window->RefreshTable(*table);
 }
 // A class's timetable (first), a tutor's and a room's.
 BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
@@ -73,12 +106,10 @@ BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillise
 void BM_ReadTimetableRows(benchmark::State& state) {
     schoolFolder();
     ModMain shared;
-    frmMain window(shared);
-    if (!window.MDIForm_Load()) {
-        state.SkipWithError("start-up failed");
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    if (!window)
         return;
-    }
-    const int id = window.timetableWindows().value(int(state.range(0)))->Tag();
+    const int id = window->timetableWindows().value(int(state.range(0)))->Tag();
     for (auto _ : state) {
         Result<std::optional<TimetableContent>> content = TimetableStore::read(shared.db(), id);
         if (!content || !content.value())
@@ -91,27 +122,73 @@ BENCHMARK(BM_ReadTimetableRows)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMi
 void BM_UpdateSlotByTutorClick(benchmark::State& state) {
     schoolFolder();
     ModMain shared;
-    frmMain window(shared);
-    if (!window.MDIForm_Load()) {
-        state.SkipWithError("start-up failed");
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    if (!window)
         return;
-    }
-    frmTableWindow* table = window.timetableWindows().value(0); // Class 1: Mon 9:00 is cell (1, 1)
-    window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
-    window.activateCurrentWindow();
+    frmTableWindow* table = window->timetableWindows().value(0); // Class 1: Mon 9:00 is cell (1, 1)
+    window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+    window->activateCurrentWindow();
     table->g().setRow(1);
     table->g().setCol(1);
     // Tutors 62 and 63 teach nobody at Mon 9:00, so every click writes.
     int tutor = 62;
     for (auto _ : state) {
-        window.picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, tutor);
+        window->picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, tutor);
         tutor = tutor == 62 ? 63 : 62;
     }
-    if (!window.menus().item("mnuEditUndo")->isEnabled())
+    if (!window->menus().item("mnuEditUndo")->isEnabled())
         state.SkipWithError("nothing was written");
 }
 // A whole click on a tutor: clash check, write, cell redraw, lists and busy marks reloaded.
 BENCHMARK(BM_UpdateSlotByTutorClick)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Delete in the manage dialog, answered Yes, on the first class: the cascade (its lessons pointed
+// at no class, its timetable with its periods and days), its window closed and the
+// next one drawn, the list refilled. Each run starts from a fresh copy of the school.
+void BM_DeleteClassWithTimetable(benchmark::State& state) {
+    schoolFolder();
+    seams().msgBox = [](const MsgBoxCall&) { return int(vb::vbYes); };
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto shared = std::make_unique<ModMain>();
+        if (!useCopyOfSchool(*shared, state))
+            break;
+        std::unique_ptr<frmMain> window = startedWindow(*shared, state);
+        if (!window)
+            break;
+        auto dialog = std::make_unique<frmManage>(*window);
+        dialog->SelectTab(NameLists::Class);
+        state.ResumeTiming();
+
+        dialog->cmdDelete_Click(NameLists::Class);
+
+        state.PauseTiming();
+        if (window->timetableWindows().size() != 189 || dialog->list(NameLists::Class).count() != 59)
+            state.SkipWithError("the class was not deleted");
+        dialog.reset();
+        window.reset();
+        shared.reset();
+        state.ResumeTiming();
+    }
+    seams().msgBox = nullptr;
+}
+BENCHMARK(BM_DeleteClassWithTimetable)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// The cascade's statements alone, beside the whole delete above.
+void BM_DeleteClassRows(benchmark::State& state) {
+    schoolFolder();
+    for (auto _ : state) {
+        state.PauseTiming();
+        ModMain shared;
+        if (!useCopyOfSchool(shared, state))
+            break;
+        state.ResumeTiming();
+        Result<QList<int>> deleted = RecordDelete::deleteRecord(shared.db(), NameLists::Class, 2);
+        if (!deleted || deleted.value().size() != 1)
+            state.SkipWithError("the class was not deleted");
+    }
+}
+BENCHMARK(BM_DeleteClassRows)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
 // The console report, then for each timetable the median refresh over the median raw read.
 class RatioReporter : public benchmark::ConsoleReporter {

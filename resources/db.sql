@@ -128,15 +128,15 @@ INSERT INTO Special (ID, Name) VALUES (4, 'Break');
 INSERT INTO Style (ID, Name, UnavailableBackground, UnavailableForeground,
     TitleFont, TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, ColHeadForeground,
     RowHeadFont, RowHeadFontSize, RowHeadForeground, PeriodFont, PeriodFontSize, PeriodForeground)
-VALUES (1, 'Classic', '12632256', '0',
-    'DejaVu Sans', '14', '8388608', 'DejaVu Sans', '9', '0',
-    'DejaVu Sans', '9', '0', 'DejaVu Sans', '8', '0');
+VALUES (1, 'Blue', '16770508', '8388608',
+    'DejaVu Sans', '14', '8388608', 'DejaVu Sans', '9', '10040064',
+    'DejaVu Sans', '9', '10040064', 'DejaVu Sans', '8', '10040064');
 INSERT INTO Style (ID, Name, UnavailableBackground, UnavailableForeground,
     TitleFont, TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, ColHeadForeground,
     RowHeadFont, RowHeadFontSize, RowHeadForeground, PeriodFont, PeriodFontSize, PeriodForeground)
-VALUES (2, 'Ocean', '15128749', '8388608',
-    'DejaVu Serif', '16', '9109504', 'DejaVu Sans', '9', '9109504',
-    'DejaVu Sans', '9', '9109504', 'DejaVu Sans', '8', '4210752');
+VALUES (2, 'Black on White', '0', '16777215',
+    'DejaVu Sans', '14', '0', 'DejaVu Sans', '9', '0',
+    'DejaVu Sans', '9', '0', 'DejaVu Sans', '8', '0');
 INSERT INTO Style (ID, Name, UnavailableBackground, UnavailableForeground,
     TitleFont, TitleFontSize, TitleForeground, ColHeadFont, ColHeadFontSize, ColHeadForeground,
     RowHeadFont, RowHeadFontSize, RowHeadForeground, PeriodFont, PeriodFontSize, PeriodForeground)

@@ -31,6 +31,7 @@ TestFixture::TestFixture() {
     seams().programFolder = m_dir.path();
     seams().settingsFolder = m_dir.filePath(QStringLiteral("settings"));
     seams().executableName = QStringLiteral("periwell");
+    seams().commonDialog = &m_cancellingDialogs;
     seams().msgBox = [this](const MsgBoxCall& call) { return boxes.respond(call); };
     seams().modal = [this](QDialog& dialog) {
         dialogs << dialog.objectName();

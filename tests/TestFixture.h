@@ -2,6 +2,7 @@
 
 #include "app/ModMain.h"
 #include "data/DBConnection.h"
+#include "platform/CommonDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/Seams.h"
 
@@ -26,10 +27,26 @@ public:
     const MsgBoxCall& last() const { return calls.constLast(); }
 };
 
+// Cancels every file, colour, font, printer and page-setup dialog, so that no desktop dialog
+// ever waits for a user in a test run.
+class CancellingDialogs : public CommonDialog {
+public:
+    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                            QString*) override { return {}; }
+    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+    bool pageSetup(QWidget*, QPrinter&) override { return false; }
+};
+
 // A fresh database made from resources/db.sql in a temporary folder, which is also the
 // program folder and the settings folder; message boxes answered by the recorder. A modal
 // dialog that a test does not answer itself is cancelled at once (its name kept in `dialogs`),
-// so a command that opens one never blocks the run.
+// so a command that opens one never blocks the run; so are the common dialogs unless a test puts
+// its own in the seams.
 class TestFixture {
 public:
     TestFixture();
@@ -59,6 +76,7 @@ public:
 private:
     SeamsReset m_reset;
     QTemporaryDir m_dir;
+    CancellingDialogs m_cancellingDialogs;
 
 public:
     ModMain state;

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QTest>
 
-WizardScript::WizardScript(int callLimit) : m_callLimit(callLimit) {
+WizardScript::WizardScript(int callLimit) : m_callLimit(callLimit), m_before(seams().modal) {
     seams().modal = [this](QDialog& dialog) { return respond(dialog); };
 }
 
 WizardScript::~WizardScript() {
-    seams().modal = nullptr;
+    seams().modal = m_before;
 }
 
 WizardScript& WizardScript::then(Action action) {

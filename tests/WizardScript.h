@@ -10,6 +10,7 @@ class QDialog;
 // Answers the modal dialogs of a wizard from a script, one action per dialog shown, in the
 // order they are shown (a sub-page comes inside its page's action). A dialog beyond the script
 // or the call limit is cancelled and counted, so a page that refuses Next cannot loop for ever.
+// While it lives it answers in place of whatever answered before (such as a TestFixture).
 class WizardScript {
 public:
     using Action = std::function<void(QDialog&)>;
@@ -30,6 +31,7 @@ private:
 
     QList<Action> m_actions;
     int m_callLimit;
+    std::function<int(QDialog&)> m_before; // given back at the end: a fixture's own answers
 };
 
 // Clicks the named button of a dialog; fails the test when it has none.

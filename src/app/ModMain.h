@@ -1,7 +1,9 @@
 #pragma once
 
 #include "data/DBConnection.h"
+#include "data/NameLists.h"
 #include "data/SlotUndo.h"
+#include "data/TimetableLook.h"
 
 #include <QString>
 
@@ -26,12 +28,37 @@ public:
     QString CreateTTViewBy;
     bool AutoFillShowWelcome = false;
 
+    // The format dialog's values being edited: its load fills them, its lists change them and
+    // its OK writes them. They keep their last values after the dialog closes.
+    FormatValues FormatEditValues;
+
     // The last cell write failed in the database (shown to the user already): a command
     // writing many cells stops rather than repeat the same error for each.
     bool WriteFailed = false;
 
     // One-step undo: the row the last cell write touched, as it was before.
     std::optional<SlotUndo> Undo;
+
+    // The record editors' ids, one per list: NewRecord before adding (the new id after OK), or
+    // the record to rename. The manage dialog keeps the record it deletes here too.
+    static constexpr int NewRecord = -1;
+    int EditTutorID = NewRecord;
+    int EditSubjectID = NewRecord;
+    int EditRoomID = NewRecord;
+    int EditClassID = NewRecord;
+    int& EditID(NameLists::List list) {
+        switch (list) {
+        case NameLists::Tutor:
+            return EditTutorID;
+        case NameLists::Subject:
+            return EditSubjectID;
+        case NameLists::Room:
+            return EditRoomID;
+        case NameLists::Class:
+            break;
+        }
+        return EditClassID;
+    }
 
 private:
     std::unique_ptr<DBConnection> m_db;

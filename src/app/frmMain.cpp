@@ -170,6 +170,29 @@ void frmMain::addViewTableItem(int timetableId, const QString& title) {
     m_viewTableMenu->insertAction(existing.isEmpty() ? nullptr : existing.first(), action);
 }
 
+void frmMain::timetablesDeleted(const QList<int>& timetableIds) {
+    // The active window last: closing it activates another, which should not be one that goes.
+    frmTableWindow* active = activeTableWindow();
+    QList<frmTableWindow*> closing;
+    for (frmTableWindow* window : timetableWindows()) {
+        if (timetableIds.contains(window->Tag()) && window != active)
+            closing << window;
+    }
+    if (active && timetableIds.contains(active->Tag()))
+        closing << active;
+    for (frmTableWindow* window : closing)
+        window->parentWidget()->close();
+    for (QAction* action : m_viewTableMenu->actions()) {
+        if (timetableIds.contains(action->data().toString().mid(1).toInt()))
+            delete action;
+    }
+}
+
+void frmMain::dropUndo() {
+    m_state.Undo.reset();
+    m_menus->item("mnuEditUndo")->setEnabled(false);
+}
+
 void frmMain::RefreshTable(frmTableWindow& f) {
     Result<std::optional<TimetableContent>> content = TimetableStore::read(m_state.db(), f.Tag());
     if (!content) {
@@ -278,8 +301,7 @@ void frmMain::UpdateSlot(int) {
             if (Result<void> committed = click.commit(); !committed) {
                 problem = CellWriteProblem{QStringLiteral("The period could not be written."),
                                            committed.error(), true, true};
-                m_state.Undo.reset();
-                m_menus->item("mnuEditUndo")->setEnabled(false);
+                dropUndo();
             }
         }
     } // a problem rolls it back

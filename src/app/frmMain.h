@@ -61,6 +61,12 @@ public:
     static QString FormatSlotText(const QString& sTutor, const QString& sSubject, const QString& sRoom,
                                   const QString& sClass, const QString& sViewBy);
 
+    // Timetables were deleted: closes every window that shows one and removes their View Table
+    // items.
+    void timetablesDeleted(const QList<int>& timetableIds);
+    // Forgets the last cell write, so Undo cannot write it back, and disables Undo.
+    void dropUndo();
+
     bool AnyTimeTablesLoaded() const;
     QList<frmTableWindow*> timetableWindows() const;
     // The timetable window the user works in (the MDI area's current one), or null.

@@ -59,6 +59,16 @@ Result<QList<Entry>> readAll(const DBConnection& db, List list, Placeholder plac
     return entries;
 }
 
+Result<std::optional<QString>> nameOf(const DBConnection& db, List list, int id) {
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT Name FROM %1 WHERE ID = ?").arg(tableName(list)), {id});
+    if (!row)
+        return row.error();
+    if (!row.value())
+        return std::optional<QString>();
+    return std::optional<QString>(row.value()->value(0).toString());
+}
+
 Result<int> add(const DBConnection& db, List list, const QString& name) {
     return db.insertRow(tableName(list), {{QStringLiteral("Name"), name}});
 }

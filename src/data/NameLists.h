@@ -37,6 +37,9 @@ List listOf(ViewKind kind);
 Result<QList<Entry>> readAll(const DBConnection& db, List list,
                              Placeholder placeholder = Placeholder::LeftOut);
 
+// The stored name of one row; nothing when the row is gone.
+Result<std::optional<QString>> nameOf(const DBConnection& db, List list, int id);
+
 // Returns the new row's id.
 Result<int> add(const DBConnection& db, List list, const QString& name);
 Result<void> rename(const DBConnection& db, List list, int id, const QString& name);

@@ -25,6 +25,19 @@ constexpr LookColumn LookColumns[] = {
     {"UnavailableForeground", &TimetableLook::unavailableForeground},
 };
 
+// A null text would be bound as NULL.
+QString boundText(const QString& text) {
+    return text.isNull() ? QString(0, QChar()) : text;
+}
+
+Result<void> updateColumns(const DBConnection& db, int timetableId, const QStringList& columns,
+                           QVariantList values) {
+    values << timetableId;
+    return db.run(QStringLiteral("UPDATE TimeTableView SET %1 = ? WHERE ID = ?")
+                      .arg(columns.join(QStringLiteral(" = ?, "))),
+                  values);
+}
+
 QString columnList() {
     return TimetableLook::columns().join(QStringLiteral(", "));
 }
@@ -62,8 +75,15 @@ TimetableLook TimetableLook::fromRecord(const QSqlRecord& record) {
 QVariantList TimetableLook::values() const {
     QVariantList list;
     for (const LookColumn& column : LookColumns)
-        list << this->*column.member;
+        list << boundText(this->*column.member);
     return list;
+}
+
+FormatValues TimetableLook::formatValues() const {
+    FormatValues format;
+    for (int i = 0; i < FormatColumnCount; ++i)
+        format[i] = this->*LookColumns[i].member;
+    return format;
 }
 
 namespace TimetableLooks {
@@ -76,12 +96,30 @@ Result<std::optional<TimetableLook>> readStyle(const DBConnection& db, int style
     return readFrom(db, QStringLiteral("Style"), styleId);
 }
 
+Result<QList<NamedStyle>> readStyles(const DBConnection& db) {
+    Result<QSqlQuery> query =
+        db.exec(QStringLiteral("SELECT ID, Name, %1 FROM Style ORDER BY ID").arg(columnList()));
+    if (!query)
+        return query.error();
+    QList<NamedStyle> styles;
+    while (query.value().next()) {
+        const QSqlRecord record = query.value().record();
+        styles.append({record.value(0).toInt(), record.value(1).toString(),
+                       TimetableLook::fromRecord(record)});
+    }
+    return styles;
+}
+
 Result<void> save(const DBConnection& db, int timetableId, const TimetableLook& look) {
-    QVariantList values = look.values();
-    values << timetableId;
-    return db.run(QStringLiteral("UPDATE TimeTableView SET %1 = ? WHERE ID = ?")
-                      .arg(TimetableLook::columns().join(QStringLiteral(" = ?, "))),
-                  values);
+    return updateColumns(db, timetableId, TimetableLook::columns(), look.values());
+}
+
+Result<void> saveFormat(const DBConnection& db, int timetableId, const FormatValues& values) {
+    QVariantList bound;
+    for (const QString& value : values)
+        bound << boundText(value);
+    return updateColumns(db, timetableId, TimetableLook::columns().first(FormatColumnCount),
+                         bound);
 }
 
 Result<bool> copyStyle(const DBConnection& db, int styleId, int timetableId) {

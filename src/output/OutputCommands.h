@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class PrintCommands;
 class frmMain;
 
 // The commands that show or give out a timetable: formatting and styles, find and replace,
@@ -11,6 +12,10 @@ class OutputCommands : public QObject {
 public:
     explicit OutputCommands(frmMain& main);
 
+    // Page setup, printing and the preview, with the program's printer.
+    PrintCommands& printCommands() const { return *m_printCommands; }
+
 private:
     frmMain& m_main;
+    PrintCommands* m_printCommands = nullptr;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class PageSurface;
+class PrintCommands;
+class QPushButton;
+
+// A US Letter page with a frame, a rule and the active timetable's grid, drawn once as the
+// dialog opens. Print prints the grid itself, not this page.
+class frmPrintPreview : public QDialog {
+    Q_OBJECT
+public:
+    frmPrintPreview(PrintCommands& commands, const QImage& gridPicture, QWidget* parent);
+
+    PageSurface& Picture1() const { return *m_page; }
+    QPushButton& cmdOK() const { return *m_cmdOK; }
+    QPushButton& cmdSetup() const { return *m_cmdSetup; }
+    QPushButton& cmdCancel() const { return *m_cmdCancel; }
+
+    // The surface's size before the page is fitted into it, in pixels.
+    static QSize surfaceSize();
+
+private:
+    void drawPage(const QImage& gridPicture);
+
+    PrintCommands& m_commands;
+    PageSurface* m_page = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+    QPushButton* m_cmdSetup = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+};
