@@ -1,5 +1,6 @@
 #include "SetupCommands.h"
 
+#include "AutoFill.h"
 #include "NewTimetableWizard.h"
 #include "app/ErrorReport.h"
 #include "app/MainMenus.h"
@@ -68,5 +69,5 @@ void SetupCommands::buildAndOpen(const NewTimetableAnswers& answers) {
 }
 
 void SetupCommands::mnuToolsAutoFill_Click() {
-    // Auto Fill itself is not built yet: its dialog lands here.
+    AutoFill(m_main).run();
 }
