@@ -1,5 +1,6 @@
 #include "PeriodCommands.h"
 
+#include "CellBatch.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "ModMain.h"
@@ -13,12 +14,11 @@
 #include "platform/RedrawOff.h"
 #include "platform/WaitCursor.h"
 
-#include <QAction>
-
 #include <algorithm>
-#include <functional>
 
 namespace {
+
+const QString PeriodsNotWritten = QStringLiteral("The periods could not be written.");
 
 bool isBlockSelected(const FlexGrid& g) {
     return g.Row() != g.RowSel() || g.Col() != g.ColSel();
@@ -75,7 +75,7 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
     if (!f)
         return;
     WaitCursor wait;
-    allOrNothing(*f, [&] { return writeBlock(*f, iSpecialSlotID); });
+    writeCellsAllOrNothing(m_main, *f, PeriodsNotWritten, [&] { return writeBlock(*f, iSpecialSlotID); });
 }
 
 bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
@@ -100,34 +100,6 @@ bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
     }
     m_main.state().TreeClickWritesSlot = true;
     return !m_main.state().WriteFailed;
-}
-
-bool PeriodCommands::allOrNothing(frmTableWindow& f, const std::function<bool()>& steps) {
-    ModMain& state = m_main.state();
-    QAction* undoItem = m_main.menus().item("mnuEditUndo");
-    const std::optional<SlotUndo> undoBefore = state.Undo;
-    const bool undoEnabledBefore = undoItem->isEnabled();
-    {
-        Transaction transaction(state.db());
-        if (!transaction.started()) {
-            reportError(QStringLiteral("The periods could not be written."),
-                        transaction.started().error(), &m_main);
-            return false;
-        }
-        if (steps()) {
-            Result<void> committed = transaction.commit();
-            if (committed)
-                return true;
-            reportError(QStringLiteral("The periods could not be written."), committed.error(),
-                        &m_main);
-        }
-    } // rolled back: none of the command's cells stays
-    // The rows the undo record points at were rolled back with the rest.
-    state.Undo = undoBefore;
-    undoItem->setEnabled(undoEnabledBefore);
-    m_main.RefreshTable(f);
-    f.ClickMyGrid();
-    return false;
 }
 
 void PeriodCommands::writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID) {
@@ -171,7 +143,7 @@ void PeriodCommands::mnuFormatDefineLunchColumn_Click() {
     const int value = removing ? Ordinary : Lunch;
     WaitCursor wait;
     // The header and every day's cell change together or not at all.
-    const bool changed = allOrNothing(*f, [&] {
+    const bool changed = writeCellsAllOrNothing(m_main, *f, PeriodsNotWritten, [&] {
         if (Result<void> set = LunchColumn::setSpecialId(db, column, value); !set) {
             reportError(QStringLiteral("The lunch column could not be changed."), set.error(), &m_main);
             return false;

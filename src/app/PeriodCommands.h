@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class FlexGrid;
 class frmMain;
 class frmTableWindow;
@@ -36,9 +34,6 @@ private:
     void writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID);
     // Writes every cell of the selected block; false once a write failed (reported already).
     bool writeBlock(frmTableWindow& f, int iSpecialSlotID);
-    // Runs the steps in one transaction; on a failure nothing stays and the window shows the
-    // stored timetable again.
-    bool allOrNothing(frmTableWindow& f, const std::function<bool()>& steps);
 
     frmMain& m_main;
 };

@@ -273,6 +273,7 @@ void frmMain::activateCurrentWindow() {
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {
+    m_outputCommands->tableWindowClosing();
     m_menus->item("mnuEditUndo")->setEnabled(false);
     const bool othersRemain = timetableWindows().size() > 1;
     // Another open window keeps the bar and its commands: the next activation refreshes them.

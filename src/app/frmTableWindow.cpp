@@ -127,6 +127,15 @@ void frmTableWindow::g_EnterCell() {
     SlotIds shown; // all none: a cell without a row
     if (cell.value()->row)
         shown = cell.value()->row->ids;
+    ShowInLists(shown);
+    const SlotKey& key = cell.value()->key;
+    UpdateTreeViewIcons(TreeBars::Tutors, key.start, key.dow, shown.tutorId);
+    UpdateTreeViewIcons(TreeBars::Rooms, key.start, key.dow, shown.roomId);
+    UpdateTreeViewIcons(TreeBars::Classes, key.start, key.dow, shown.classId);
+}
+
+void frmTableWindow::ShowInLists(const SlotIds& shown) {
+    ModMain& state = m_main.state();
     {
         FlagGuard loading(state.TreeClickWritesSlot, false);
         state.CurrentSpecialID = shown.specialId;
@@ -137,10 +146,6 @@ void frmTableWindow::g_EnterCell() {
         bars.SelectTreeBarNodeById(TreeBars::Classes, shown.classId);
     }
     state.TreeClickWritesSlot = true;
-    const SlotKey& key = cell.value()->key;
-    UpdateTreeViewIcons(TreeBars::Tutors, key.start, key.dow, shown.tutorId);
-    UpdateTreeViewIcons(TreeBars::Rooms, key.start, key.dow, shown.roomId);
-    UpdateTreeViewIcons(TreeBars::Classes, key.start, key.dow, shown.classId);
 }
 
 void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class FlexGrid;
+struct SlotIds;
 class QLabel;
 class frmMain;
 
@@ -26,6 +27,9 @@ public:
     void Form_Activate();
     // Loads the current cell's stored row into the four lists, as a click on it does.
     void ClickMyGrid();
+    // Selects a cell's stored items in the four lists and takes its kind of period, as entering
+    // the cell does; the next list click writes the cell from them.
+    void ShowInLists(const SlotIds& shown);
     // Marks in list `index` (0 Tutors, 2 Rooms, 3 Classes) who is busy in that period.
     void UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID);
     // Pastes the clipboard's cell into the current cell.

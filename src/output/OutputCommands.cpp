@@ -5,8 +5,30 @@
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "frmCapacityReport.h"
+#include "frmFind.h"
 #include "frmFormatTimeTable.h"
+#include "frmReplace.h"
 #include "frmStylePicker.h"
+
+#include <memory>
+
+namespace {
+
+// Shows the open dialog, or the one `make` makes (null: there is none to show). A dialog goes
+// away when it closes, so the next one starts afresh.
+template <typename Dialog, typename Make> void showModeless(QPointer<Dialog>& open, Make make) {
+    if (!open || !open->isVisible()) {
+        open = make();
+        if (!open)
+            return;
+        QObject::connect(open.data(), &QDialog::finished, open.data(), &QObject::deleteLater);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+}
+
+} // namespace
 
 OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
     setObjectName(QStringLiteral("OutputCommands"));
@@ -23,6 +45,8 @@ OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
                              &ExportCommands::mnuFileSaveAsWebPage_Click);
     main.menus().connectItem(QStringLiteral("mnuFileSaveAsImage"), exports,
                              &ExportCommands::mnuFileSaveAsImage_Click);
+    main.menus().connectItem(QStringLiteral("mnuEditFind"), this, &OutputCommands::mnuEditFind_Click);
+    main.menus().connectItem(QStringLiteral("mnuEditReplace"), this, &OutputCommands::mnuEditReplace_Click);
     m_printCommands = new PrintCommands(main, this);
     main.menus().connectItem(QStringLiteral("mnuFilePageSetup"), m_printCommands,
                              &PrintCommands::DoPageSetup);
@@ -30,4 +54,28 @@ OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
                              &PrintCommands::DoPrint);
     main.menus().connectItem(QStringLiteral("mnuFilePrintPreview"), m_printCommands,
                              &PrintCommands::mnuFilePrintPreview_Click);
+}
+
+frmFind* OutputCommands::find() const {
+    return m_find;
+}
+
+frmReplace* OutputCommands::replace() const {
+    return m_replace;
+}
+
+void OutputCommands::mnuEditFind_Click() {
+    showModeless(m_find, [this] { return new frmFind(m_main); });
+}
+
+void OutputCommands::mnuEditReplace_Click() {
+    showModeless(m_replace, [this]() -> frmReplace* {
+        auto made = std::make_unique<frmReplace>(m_main);
+        return made->Form_Load() ? made.release() : nullptr;
+    });
+}
+
+void OutputCommands::tableWindowClosing() {
+    if (m_find)
+        m_find->close();
 }
