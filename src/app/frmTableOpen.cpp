@@ -8,9 +8,9 @@
 #include "platform/FlexAlignment.h"
 #include "platform/FlexGrid.h"
 #include "platform/ModalRunner.h"
+#include "platform/OkCancelButtons.h"
 #include "platform/Twips.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,21 +36,13 @@ frmTableOpen::frmTableOpen(frmMain& main) : QDialog(&main), m_main(main) {
     m_label->setObjectName(QStringLiteral("Label2"));
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("g"));
-    m_cmdOK = new QPushButton(QStringLiteral("Open"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cmdCancel->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
+    const OkCancelButtons buttons = OkCancelButtons::make(*this, QStringLiteral("Open"));
+    m_cmdOK = buttons.cmdOK;
+    m_cmdCancel = buttons.cmdCancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(m_cmdOK, &QPushButton::clicked, this, &frmTableOpen::cmdOK_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmTableOpen::cmdCancel_Click);

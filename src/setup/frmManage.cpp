@@ -162,35 +162,35 @@ bool frmManage::refill(NameLists::List list) {
     return true;
 }
 
-QListWidgetItem* frmManage::selectedItem(NameLists::List list) const {
-    return m_frames[list].list->selectedItems().value(0);
+void frmManage::openEditor(NameLists::List list) {
+    frmRecordEditor::showModal(m_main.state(), list, this);
+    // The edit id now names the record saved or edited; a cancelled Add selects nothing.
+    if (refill(list))
+        SelectListByItemData(*m_frames[list].list, m_main.state().EditID(list));
 }
 
 void frmManage::cmdAdd_Click(NameLists::List list) {
-    int& editId = m_main.state().EditID(list);
-    editId = ModMain::NewRecord;
-    frmRecordEditor::showModal(m_main.state(), list, this);
-    if (refill(list))
-        SelectListByItemData(*m_frames[list].list, editId);
+    m_main.state().EditID(list) = ModMain::NewRecord;
+    openEditor(list);
+}
+
+bool frmManage::takeSelected(NameLists::List list) {
+    const QList<QListWidgetItem*> selected = m_frames[list].list->selectedItems();
+    if (selected.isEmpty())
+        return false;
+    m_main.state().EditID(list) = selected.first()->data(Qt::UserRole).toInt();
+    return true;
 }
 
 void frmManage::cmdEdit_Click(NameLists::List list) {
-    const QListWidgetItem* item = selectedItem(list);
-    if (!item)
-        return;
-    int& editId = m_main.state().EditID(list);
-    editId = item->data(Qt::UserRole).toInt();
-    frmRecordEditor::showModal(m_main.state(), list, this);
-    if (refill(list))
-        SelectListByItemData(*m_frames[list].list, editId);
+    if (takeSelected(list))
+        openEditor(list);
 }
 
 void frmManage::cmdDelete_Click(NameLists::List list) {
-    const QListWidgetItem* item = selectedItem(list);
-    if (!item)
+    if (!takeSelected(list))
         return;
-    int& editId = m_main.state().EditID(list);
-    editId = item->data(Qt::UserRole).toInt();
+    const int editId = m_main.state().EditID(list);
     if (MsgBox(QLatin1String(Texts[list].confirmation), vb::vbQuestion + vb::vbYesNoCancel, this) !=
         vb::vbYes)
         return;

@@ -8,7 +8,6 @@
 
 class QFrame;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QTabBar;
 class frmMain;
@@ -53,7 +52,10 @@ private:
     void tsMain_Click();
     // Clears and refills the list from the database; false when the read failed (shown).
     bool refill(NameLists::List list);
-    QListWidgetItem* selectedItem(NameLists::List list) const;
+    // Shows the list's editor, then refills the list and selects the record of the edit id.
+    void openEditor(NameLists::List list);
+    // Puts the id of the list's selected record into its edit id; false when none is selected.
+    bool takeSelected(NameLists::List list);
     void refreshMain();
 
     frmMain& m_main;

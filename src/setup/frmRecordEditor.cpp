@@ -6,8 +6,8 @@
 #include "data/RecordEdit.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
+#include "platform/OkCancelButtons.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,17 +63,10 @@ frmRecordEditor::frmRecordEditor(ModMain& state, NameLists::List list, QWidget* 
         layout->setSizeConstraint(QLayout::SetFixedSize); // one line: nothing to grow
     }
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
-    layout->addLayout(buttons);
+    const OkCancelButtons buttons = OkCancelButtons::make(*this);
+    m_cmdOK = buttons.cmdOK;
+    m_cmdCancel = buttons.cmdCancel;
+    layout->addLayout(buttons.row);
 
     connect(m_cmdOK, &QPushButton::clicked, this, &frmRecordEditor::cmdOK_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
