@@ -1,6 +1,6 @@
 // Speed of the start-up, of drawing a timetable and of deleting a class on a large school's
 // database.
-#include "SchoolGenerator.h"
+#include "BenchSchool.h"
 
 #include "app/MainMenus.h"
 #include "app/ModMain.h"
@@ -29,48 +29,6 @@
 #include <string>
 
 namespace {
-
-QTemporaryDir* schoolFolder() {
-    static QTemporaryDir folder;
-    static const bool made = [] {
-        const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
-        if (!error.isEmpty())
-            qFatal("cannot make the school: %s", qPrintable(error));
-        seams().programFolder = folder.path();
-        seams().settingsFolder = folder.filePath("settings");
-        return true;
-    }();
-    Q_UNUSED(made);
-    return &folder;
-}
-
-// The main window started on the school as the program starts it, every timetable open; null
-// (with the benchmark marked failed) when the start-up fails.
-std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
-    auto window = std::make_unique<frmMain>(shared);
-    if (!window->MDIForm_Load()) {
-        state.SkipWithError("start-up failed");
-        return nullptr;
-    }
-    return window;
-}
-
-// A fresh copy of the school for a benchmark that changes it, opened as `shared`'s connection.
-bool useCopyOfSchool(ModMain& shared, benchmark::State& state) {
-    const QString copy = schoolFolder()->filePath("changed.mdb");
-    QFile::remove(copy);
-    if (!QFile::copy(schoolFolder()->filePath("db.mdb"), copy)) {
-        state.SkipWithError("cannot copy the school");
-        return false;
-    }
-    Result<std::unique_ptr<DBConnection>> db = DBConnection::open(copy);
-    if (!db) {
-        state.SkipWithError(qPrintable(db.error().message));
-        return false;
-    }
-    shared.setDb(std::move(db).value());
-    return true;
-}
 
 void BM_StartUpWith190Timetables(benchmark::State& state) {
     schoolFolder();
