@@ -1,6 +1,6 @@
 // Speed of the start-up, of drawing a timetable and of deleting a class on a large school's
 // database.
-#include "SchoolGenerator.h"
+#include "BenchSchool.h"
 
 #include "app/MainMenus.h"
 #include "app/ModMain.h"
@@ -16,11 +16,9 @@
 
 #include <QApplication>
 #include <QAction>
-#include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -30,53 +28,11 @@
 
 namespace {
 
-QTemporaryDir* schoolFolder() {
-    static QTemporaryDir folder;
-    static const bool made = [] {
-        const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
-        if (!error.isEmpty())
-            qFatal("cannot make the school: %s", qPrintable(error));
-        seams().programFolder = folder.path();
-        seams().settingsFolder = folder.filePath("settings");
-        return true;
-    }();
-    Q_UNUSED(made);
-    return &folder;
-}
-
-// The main window started on the school as the program starts it, every timetable open; null
-// (with the benchmark marked failed) when the start-up fails.
-std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
-    auto window = std::make_unique<frmMain>(shared);
-    if (!window->MDIForm_Load()) {
-        state.SkipWithError("start-up failed");
-        return nullptr;
-    }
-    return window;
-}
-
-// A fresh copy of the school for a benchmark that changes it, opened as `shared`'s connection.
-bool useCopyOfSchool(ModMain& shared, benchmark::State& state) {
-    const QString copy = schoolFolder()->filePath("changed.mdb");
-    QFile::remove(copy);
-    if (!QFile::copy(schoolFolder()->filePath("db.mdb"), copy)) {
-        state.SkipWithError("cannot copy the school");
-        return false;
-    }
-    Result<std::unique_ptr<DBConnection>> db = DBConnection::open(copy);
-    if (!db) {
-        state.SkipWithError(qPrintable(db.error().message));
-        return false;
-    }
-    shared.setDb(std::move(db).value());
-    return true;
-}
-
 void BM_StartUpWith190Timetables(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     for (auto _ : state) {
         ModMain shared;
-        std::unique_ptr<frmMain> window = startedWindow(shared, state);
+        std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
         if (!window)
             break;
         if (window->timetableWindows().size() != 190)
@@ -89,9 +45,9 @@ void BM_StartUpWith190Timetables(benchmark::State& state) {
 BENCHMARK(BM_StartUpWith190Timetables)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
 void BM_RefreshTable(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     ModMain shared;
-    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
     if (!window)
         return;
     frmTableWindow* table = window->timetableWindows().value(int(state.range(0)));
@@ -104,9 +60,9 @@ BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillise
 // The reads alone of a refresh: the same statements, no grid. Beside BM_RefreshTable it shows
 // how much of a redraw is the grid's own work.
 void BM_ReadTimetableRows(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     ModMain shared;
-    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
     if (!window)
         return;
     const int id = window->timetableWindows().value(int(state.range(0)))->Tag();
@@ -120,9 +76,9 @@ void BM_ReadTimetableRows(benchmark::State& state) {
 BENCHMARK(BM_ReadTimetableRows)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_UpdateSlotByTutorClick(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     ModMain shared;
-    std::unique_ptr<frmMain> window = startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
     if (!window)
         return;
     frmTableWindow* table = window->timetableWindows().value(0); // Class 1: Mon 9:00 is cell (1, 1)
@@ -146,14 +102,14 @@ BENCHMARK(BM_UpdateSlotByTutorClick)->Unit(benchmark::kMillisecond)->Repetitions
 // at no class, its timetable with its periods and days), its window closed and the
 // next one drawn, the list refilled. Each run starts from a fresh copy of the school.
 void BM_DeleteClassWithTimetable(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     seams().msgBox = [](const MsgBoxCall&) { return int(vb::vbYes); };
     for (auto _ : state) {
         state.PauseTiming();
         auto shared = std::make_unique<ModMain>();
-        if (!useCopyOfSchool(*shared, state))
+        if (!BenchSchool::useCopy(*shared, state))
             break;
-        std::unique_ptr<frmMain> window = startedWindow(*shared, state);
+        std::unique_ptr<frmMain> window = BenchSchool::startedWindow(*shared, state);
         if (!window)
             break;
         auto dialog = std::make_unique<frmManage>(*window);
@@ -176,11 +132,11 @@ BENCHMARK(BM_DeleteClassWithTimetable)->Unit(benchmark::kMillisecond)->Iteration
 
 // The cascade's statements alone, beside the whole delete above.
 void BM_DeleteClassRows(benchmark::State& state) {
-    schoolFolder();
+    BenchSchool::use();
     for (auto _ : state) {
         state.PauseTiming();
         ModMain shared;
-        if (!useCopyOfSchool(shared, state))
+        if (!BenchSchool::useCopy(shared, state))
             break;
         state.ResumeTiming();
         Result<QList<int>> deleted = RecordDelete::deleteRecord(shared.db(), NameLists::Class, 2);

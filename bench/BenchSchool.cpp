@@ -1,0 +1,57 @@
+#include "BenchSchool.h"
+
+#include "SchoolGenerator.h"
+
+#include "app/ModMain.h"
+#include "app/frmMain.h"
+#include "platform/Seams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace BenchSchool {
+
+QString use() {
+    static QTemporaryDir folder;
+    static const bool made = [] {
+        const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
+        if (!error.isEmpty())
+            qFatal("cannot make the school: %s", qPrintable(error));
+        return true;
+    }();
+    Q_UNUSED(made);
+    seams().programFolder = folder.path();
+    seams().settingsFolder = folder.filePath("settings");
+    return folder.path();
+}
+
+std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
+    auto window = std::make_unique<frmMain>(shared);
+    if (!window->MDIForm_Load()) {
+        state.SkipWithError("start-up failed");
+        return nullptr;
+    }
+    return window;
+}
+
+bool useCopy(ModMain& shared, benchmark::State& state) {
+    const QDir folder(use());
+    const QString copy = folder.filePath("changed.mdb");
+    QFile::remove(copy);
+    if (!QFile::copy(folder.filePath("db.mdb"), copy)) {
+        state.SkipWithError("cannot copy the school");
+        return false;
+    }
+    Result<std::unique_ptr<DBConnection>> db = DBConnection::open(copy);
+    if (!db) {
+        state.SkipWithError(qPrintable(db.error().message));
+        return false;
+    }
+    shared.setDb(std::move(db).value());
+    return true;
+}
+
+} // namespace BenchSchool
