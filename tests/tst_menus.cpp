@@ -457,9 +457,9 @@ void tst_menus::toolBarCommands() {
                              : QSignalSpy(main.menus().item(menuItem), &QAction::triggered);
     bar.button(key)->trigger();
     if (!needsTimetable) {
-        // Auto Fill runs even where its menu item is disabled.
+        // Auto Fill runs even where its menu item is disabled, and says why it fills nothing.
         QCOMPARE(command.count(), 1);
-        QVERIFY(f.boxes.calls.isEmpty());
+        QCOMPARE(f.boxes.calls.size(), menuItem.isEmpty() ? 1 : 0);
         return;
     }
     QCOMPARE(command.count(), 0);

@@ -25,14 +25,16 @@ public:
     // is written and the clash is returned).
     Result<ClashCheck> undo(const SlotUndo& record) const;
 
-private:
-    Result<ClashCheck> checkClash(const SlotKey& cell, const SlotIds& ids,
-                                  int takenOverRowId) const;
+    // The single steps, for a command that applies its own rules around them (Auto Fill).
     Result<std::optional<SlotRow>> readRow(int rowId) const;
     // Placeholders a write made redundant: their resource now has the written row there.
     Result<void> removeRows(const QList<int>& rowIds) const;
     Result<void> updateRow(int rowId, const SlotIds& ids) const;
     Result<int> addRow(const SlotKey& cell, const SlotIds& ids) const;
+
+private:
+    Result<ClashCheck> checkClash(const SlotKey& cell, const SlotIds& ids,
+                                  int takenOverRowId) const;
 
     const DBConnection& m_db;
 };

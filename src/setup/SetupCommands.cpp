@@ -1,5 +1,6 @@
 #include "SetupCommands.h"
 
+#include "AutoFill.h"
 #include "app/MainMenus.h"
 #include "app/MainToolBar.h"
 #include "app/frmMain.h"
@@ -24,5 +25,5 @@ SetupCommands::SetupCommands(frmMain& main, MainToolBar& toolBar) : QObject(&mai
 }
 
 void SetupCommands::mnuToolsAutoFill_Click() {
-    // Auto Fill itself is not built yet: its dialog lands here.
+    AutoFill(m_main).run();
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/AutoFillStore.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class FlexGrid;
+class WizardPage;
+class frmMain;
+class frmTableWindow;
+struct WizardProgress;
+
+// Fills the free periods of the active class timetable: five pages ask for the subjects (with
+// their periods), the rooms and the tutors, then the fill writes the lessons and redraws them.
+class AutoFill {
+public:
+    explicit AutoFill(frmMain& main) : m_main(main) {}
+
+    // The whole command: checks the window, runs the pages and, unless cancelled, the fill.
+    void run();
+
+    // Fills the window's timetable from the answers and shows the result.
+    void DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers);
+
+    static GridIds gridIdsOf(const FlexGrid& g);
+
+private:
+    std::unique_ptr<WizardPage> makePage(int step, WizardProgress& progress);
+    std::unique_ptr<WizardPage> makeBarePage(int step, WizardProgress& progress);
+    std::unique_ptr<WizardPage> roomsPage(WizardProgress& progress);
+    std::unique_ptr<WizardPage> tutorsPage(WizardProgress& progress);
+    // Every cell with a row, in the colours of a freshly written cell.
+    void redrawCells(frmTableWindow& f);
+
+    frmMain& m_main;
+    AutoFillAnswers m_answers;
+    QPointer<frmTableWindow> m_window;
+};
