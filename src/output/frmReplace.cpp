@@ -135,7 +135,8 @@ void frmReplace::FindAndReplace(frmTableWindow& f) {
     const std::optional<NameLists::List> list = chosenList();
     const std::optional<int> findId = selectedId(*m_lstFind);
     const std::optional<int> replaceId = selectedId(*m_lstReplace);
-    if (!list || !findId || !replaceId || *findId == *replaceId)
+    // Each cell is written as the active window's current cell.
+    if (!list || !findId || !replaceId || *findId == *replaceId || &f != m_main.activeTableWindow())
         return;
     const DBConnection& db = m_main.state().db();
     const ActiveTimetable shown = ActiveTimetable::of(f, db);

@@ -38,7 +38,8 @@ public:
     void cboType_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
-    // Writes the replacement into every cell of `f` whose row holds the item found, then closes.
+    // Writes the replacement into every cell of `f` (the active window) whose row holds the
+    // item found, then closes.
     void FindAndReplace(frmTableWindow& f);
 
 private:
