@@ -59,6 +59,7 @@ private slots:
     void emptyTimetables();
     void aGridOfItsOwnIsDrawnAsTheWindowIs();
     void badNumbersReadAsDefaults();
+    void aWindowOpenedLaterFitsItsGrid();
 };
 
 void tst_drawing::headersAndDays() {
@@ -270,6 +271,19 @@ void tst_drawing::badNumbersReadAsDefaults() {
     QCOMPARE(g.RowHeight(2), Geometry::DefaultRowHeight);
     QCOMPARE(g.RowHeight(0), Geometry::DefaultFixedRowHeight);
     QCOMPARE(g.ColWidth(0), Geometry::DefaultFixedColWidth);
+}
+
+// A window opened while the main window shows (from the open list or a wizard) is sized to its
+// grid, as the windows reopened at start-up are.
+void tst_drawing::aWindowOpenedLaterFitsItsGrid() {
+    TestFixture f;
+    const SmallSchool s = addSmallSchool(f.db());
+    const int id = addTimetable(f.db(), "Class", s.c7A, {"Monday", "Tuesday"}, {{"09:00:00"}, {"10:00:00"}});
+    f.main().resize(1000, 700);
+    f.main().show();
+    const frmTableWindow* window = f.openTimetable(id);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->size(), window->sizeHint());
 }
 
 QTEST_MAIN(tst_drawing)

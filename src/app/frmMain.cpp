@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -149,12 +150,15 @@ void frmMain::showTableWindow(frmTableWindow& f) {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
     if (!sub)
         return;
+    // Until its first show the window has no layout, and so no frame to measure around it.
+    sub->show();
+    if (QLayout* layout = sub->layout())
+        layout->activate();
     const QSize frame = sub->size() - f.size();
     const QSize wanted = f.sizeHint() + frame;
     const QSize room = m_mdiArea->viewport()->size();
     sub->resize(std::min(wanted.width(), std::max(room.width(), 200)),
                 std::min(wanted.height(), std::max(room.height(), 150)));
-    sub->show();
 }
 
 void frmMain::addViewTableItem(int timetableId, const QString& title) {
