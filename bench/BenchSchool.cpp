@@ -4,17 +4,12 @@
 
 #include "app/ModMain.h"
 #include "app/frmMain.h"
+#include "data/DBConnection.h"
 #include "platform/Seams.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
-namespace BenchSchool {
-
-QString use() {
+QTemporaryDir* schoolFolder() {
     static QTemporaryDir folder;
     static const bool made = [] {
         const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
@@ -25,7 +20,7 @@ QString use() {
     Q_UNUSED(made);
     seams().programFolder = folder.path();
     seams().settingsFolder = folder.filePath("settings");
-    return folder.path();
+    return &folder;
 }
 
 std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
@@ -37,11 +32,10 @@ std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state)
     return window;
 }
 
-bool useCopy(ModMain& shared, benchmark::State& state) {
-    const QDir folder(use());
-    const QString copy = folder.filePath("changed.mdb");
+bool useCopyOfSchool(ModMain& shared, benchmark::State& state) {
+    const QString copy = schoolFolder()->filePath("changed.mdb");
     QFile::remove(copy);
-    if (!QFile::copy(folder.filePath("db.mdb"), copy)) {
+    if (!QFile::copy(schoolFolder()->filePath("db.mdb"), copy)) {
         state.SkipWithError("cannot copy the school");
         return false;
     }
@@ -53,5 +47,3 @@ bool useCopy(ModMain& shared, benchmark::State& state) {
     shared.setDb(std::move(db).value());
     return true;
 }
-
-} // namespace BenchSchool

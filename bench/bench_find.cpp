@@ -32,8 +32,8 @@ struct OpenSchool {
     frmTableWindow* classTable = nullptr;
 
     explicit OpenSchool(benchmark::State& state) {
-        BenchSchool::use();
-        window = BenchSchool::startedWindow(shared, state);
+        schoolFolder();
+        window = startedWindow(shared, state);
         if (!window)
             return;
         classTable = window->timetableWindows().value(0);

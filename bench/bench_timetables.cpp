@@ -16,9 +16,11 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -29,10 +31,10 @@
 namespace {
 
 void BM_StartUpWith190Timetables(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     for (auto _ : state) {
         ModMain shared;
-        std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
+        std::unique_ptr<frmMain> window = startedWindow(shared, state);
         if (!window)
             break;
         if (window->timetableWindows().size() != 190)
@@ -45,9 +47,9 @@ void BM_StartUpWith190Timetables(benchmark::State& state) {
 BENCHMARK(BM_StartUpWith190Timetables)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
 void BM_RefreshTable(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     ModMain shared;
-    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
     if (!window)
         return;
     frmTableWindow* table = window->timetableWindows().value(int(state.range(0)));
@@ -60,9 +62,9 @@ BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillise
 // The reads alone of a refresh: the same statements, no grid. Beside BM_RefreshTable it shows
 // how much of a redraw is the grid's own work.
 void BM_ReadTimetableRows(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     ModMain shared;
-    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
     if (!window)
         return;
     const int id = window->timetableWindows().value(int(state.range(0)))->Tag();
@@ -76,9 +78,9 @@ void BM_ReadTimetableRows(benchmark::State& state) {
 BENCHMARK(BM_ReadTimetableRows)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_UpdateSlotByTutorClick(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     ModMain shared;
-    std::unique_ptr<frmMain> window = BenchSchool::startedWindow(shared, state);
+    std::unique_ptr<frmMain> window = startedWindow(shared, state);
     if (!window)
         return;
     frmTableWindow* table = window->timetableWindows().value(0); // Class 1: Mon 9:00 is cell (1, 1)
@@ -102,14 +104,14 @@ BENCHMARK(BM_UpdateSlotByTutorClick)->Unit(benchmark::kMillisecond)->Repetitions
 // at no class, its timetable with its periods and days), its window closed and the
 // next one drawn, the list refilled. Each run starts from a fresh copy of the school.
 void BM_DeleteClassWithTimetable(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     seams().msgBox = [](const MsgBoxCall&) { return int(vb::vbYes); };
     for (auto _ : state) {
         state.PauseTiming();
         auto shared = std::make_unique<ModMain>();
-        if (!BenchSchool::useCopy(*shared, state))
+        if (!useCopyOfSchool(*shared, state))
             break;
-        std::unique_ptr<frmMain> window = BenchSchool::startedWindow(*shared, state);
+        std::unique_ptr<frmMain> window = startedWindow(*shared, state);
         if (!window)
             break;
         auto dialog = std::make_unique<frmManage>(*window);
@@ -132,11 +134,11 @@ BENCHMARK(BM_DeleteClassWithTimetable)->Unit(benchmark::kMillisecond)->Iteration
 
 // The cascade's statements alone, beside the whole delete above.
 void BM_DeleteClassRows(benchmark::State& state) {
-    BenchSchool::use();
+    schoolFolder();
     for (auto _ : state) {
         state.PauseTiming();
         ModMain shared;
-        if (!BenchSchool::useCopy(shared, state))
+        if (!useCopyOfSchool(shared, state))
             break;
         state.ResumeTiming();
         Result<QList<int>> deleted = RecordDelete::deleteRecord(shared.db(), NameLists::Class, 2);
