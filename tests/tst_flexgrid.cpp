@@ -67,6 +67,7 @@ private slots:
     void keysMoveTheCurrentCell();
     void keyDownComesFirstAndOtherKeysOnlyRaiseIt();
     void keysScrollTheCellIntoView();
+    void scrollBarsGoWhenTheGridGrowsToFitItsCells();
     void leftClickMakesCellCurrentThenClicks();
     void rightClickNeverMoves();
     void dragExtendsSelectionAndHeaderSelectsColumn();
@@ -334,6 +335,18 @@ void tst_flexgrid::keyDownComesFirstAndOtherKeysOnlyRaiseIt() {
                                   QString("KeyDown %1 ").arg(Qt::Key_Up), "EnterCell",
                                   QString("KeyDown %1 ").arg(Qt::Key_Up)}));
     QCOMPARE(std::pair(grid.Row(), grid.Col()), std::pair(1, 1));
+}
+
+void tst_flexgrid::scrollBarsGoWhenTheGridGrowsToFitItsCells() {
+    FlexGrid grid;
+    shape(grid, 4, 6, {120, 90});
+    QVERIFY(grid.horizontalScrollBar()->isVisible());
+    QVERIFY(grid.verticalScrollBar()->isVisible());
+    // Room for every cell, but not for the cells and both bars at once.
+    grid.resize(grid.fullSizePixels() + QSize(2, 2) * grid.frameWidth());
+    QTRY_VERIFY(!grid.horizontalScrollBar()->isVisible());
+    QVERIFY(!grid.verticalScrollBar()->isVisible());
+    QCOMPARE(std::pair(grid.TopRow(), grid.LeftCol()), std::pair(1, 1));
 }
 
 void tst_flexgrid::keysScrollTheCellIntoView() {

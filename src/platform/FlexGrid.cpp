@@ -12,9 +12,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -69,6 +71,24 @@ int fixedExtent(const std::vector<int>& sizes, int fixed) {
 bool reportsFocusChange(Qt::FocusReason reason) {
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
            reason != Qt::MenuBarFocusReason;
+}
+
+long long total(const std::vector<int>& sizes) {
+    return std::accumulate(sizes.begin(), sizes.end(), 0LL);
+}
+
+// The room the cells have with the scroll bars they need. A bar is counted only where the
+// cells do not fit, so bars shown at an earlier, smaller size do not keep themselves.
+QSize roomForCells(QSize inside, int bar, long long width, long long height) {
+    const bool wide = width > inside.width();
+    if (wide)
+        inside.rheight() -= bar;
+    if (height > inside.height()) {
+        inside.rwidth() -= bar;
+        if (!wide && width > inside.width())
+            inside.rheight() -= bar;
+    }
+    return inside;
 }
 
 } // namespace
@@ -507,9 +527,12 @@ void FlexGrid::updateScrollBars() {
     const auto heights = pixelSizes(m_data->rows(), &FlexGridData::rowHeight, *m_data);
     const auto widths = pixelSizes(m_data->cols(), &FlexGridData::colWidth, *m_data);
     const int fixedCols = m_data->fixedCols();
-    int lastTop = FlexGridLayout::lastFirstShown(heights, 1, viewport()->height() - heights[0]);
-    int lastLeft = FlexGridLayout::lastFirstShown(
-        widths, fixedCols, viewport()->width() - fixedExtent(widths, fixedCols));
+    const QSize room =
+        roomForCells(contentsRect().size(), style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                     total(widths), total(heights));
+    int lastTop = FlexGridLayout::lastFirstShown(heights, 1, room.height() - heights[0]);
+    int lastLeft = FlexGridLayout::lastFirstShown(widths, fixedCols,
+                                                  room.width() - fixedExtent(widths, fixedCols));
     if (!isVisible()) {
         // The viewport has no real size yet: keep what code set until it is shown.
         lastTop = std::max(lastTop, m_data->topRow());
