@@ -1,5 +1,5 @@
 // Speed of Find and Replace on a large school's database.
-#include "SchoolGenerator.h"
+#include "BenchSchool.h"
 
 #include "app/ModMain.h"
 #include "app/frmMain.h"
@@ -18,26 +18,12 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
-
-void useSchool() {
-    static QTemporaryDir folder;
-    static const bool made = [] {
-        const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
-        if (!error.isEmpty())
-            qFatal("cannot make the school: %s", qPrintable(error));
-        return true;
-    }();
-    Q_UNUSED(made);
-    seams().programFolder = folder.path();
-    seams().settingsFolder = folder.filePath("settings");
-}
 
 // The main window with every timetable open and Class 1's 5-day, 8-period timetable active.
 struct OpenSchool {
@@ -46,7 +32,7 @@ struct OpenSchool {
     frmTableWindow* classTable = nullptr;
 
     explicit OpenSchool(benchmark::State& state) {
-        useSchool();
+        schoolFolder();
         window = std::make_unique<frmMain>(shared);
         if (!window->MDIForm_Load()) {
             state.SkipWithError("start-up failed");
