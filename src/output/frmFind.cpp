@@ -100,7 +100,7 @@ void frmFind::cmdOK_Click() {
 
 bool frmFind::scanWindow(frmTableWindow& w, const QString& text, bool fromCurrent, bool stepped) {
     if (fromCurrent && !stepped)
-        return false; // the last cell, tested by the click before: this window is done
+        return false; // nothing after the last cell: this window is done
     FlexGrid& g = w.g();
     // Each cell becomes current in turn; the lists load only the cell the search stops at.
     FlagGuard quiet(m_main.state().GridEventsEnabled, false);
