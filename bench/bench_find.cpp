@@ -33,11 +33,9 @@ struct OpenSchool {
 
     explicit OpenSchool(benchmark::State& state) {
         schoolFolder();
-        window = std::make_unique<frmMain>(shared);
-        if (!window->MDIForm_Load()) {
-            state.SkipWithError("start-up failed");
+        window = startedWindow(shared, state);
+        if (!window)
             return;
-        }
         classTable = window->timetableWindows().value(0);
         window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
         window->activateCurrentWindow();
