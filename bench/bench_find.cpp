@@ -1,5 +1,5 @@
 // Speed of Find and Replace on a large school's database.
-#include "SchoolGenerator.h"
+#include "BenchSchool.h"
 
 #include "app/ModMain.h"
 #include "app/frmMain.h"
@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -26,32 +25,20 @@
 
 namespace {
 
-void useSchool() {
-    static QTemporaryDir folder;
-    static const bool made = [] {
-        const QString error = SchoolGenerator::generate(folder.filePath("db.mdb"));
-        if (!error.isEmpty())
-            qFatal("cannot make the school: %s", qPrintable(error));
-        return true;
-    }();
-    Q_UNUSED(made);
-    seams().programFolder = folder.path();
-    seams().settingsFolder = folder.filePath("settings");
-}
-
-// The main window with every timetable open and Class 1's 5-day, 8-period timetable active.
+// The main window with every timetable open and Class 1's 5-day, 8-period timetable active;
+// on a copy of the school when the benchmark changes it.
 struct OpenSchool {
     ModMain shared;
     std::unique_ptr<frmMain> window;
     frmTableWindow* classTable = nullptr;
 
-    explicit OpenSchool(benchmark::State& state) {
-        useSchool();
-        window = std::make_unique<frmMain>(shared);
-        if (!window->MDIForm_Load()) {
-            state.SkipWithError("start-up failed");
+    OpenSchool(benchmark::State& state, bool changesTheSchool) {
+        schoolFolder();
+        if (changesTheSchool && !useCopyOfSchool(shared, state))
             return;
-        }
+        window = startedWindow(shared, state);
+        if (!window)
+            return;
         classTable = window->timetableWindows().value(0);
         window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
         window->activateCurrentWindow();
@@ -61,7 +48,7 @@ struct OpenSchool {
 // One click of Find with a text no cell shows: the whole grid is scanned and the question
 // (answered No) ends the click.
 void BM_FindClickWithoutMatch(benchmark::State& state) {
-    OpenSchool school(state);
+    OpenSchool school(state, false);
     if (!school.classTable)
         return;
     int questions = 0;
@@ -91,7 +78,7 @@ BENCHMARK(BM_FindClickWithoutMatch)->Unit(benchmark::kMillisecond)->Repetitions(
 
 // A subject replaced in all 40 cells of Class 1's timetable, and back again on the next run.
 void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
-    OpenSchool school(state);
+    OpenSchool school(state, true);
     if (!school.classTable)
         return;
     const DBConnection& db = school.shared.db();
