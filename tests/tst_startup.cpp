@@ -7,10 +7,12 @@
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
 #include "platform/SettingsStore.h"
+#include "setup/WizardPage.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QTest>
 
 using namespace TestData;
@@ -138,24 +140,34 @@ void tst_startup::firstRunPromptsOnce_data() {
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<int>("boxes");
     QTest::addColumn<QStringList>("help");
-    QTest::newRow("yes: tutorial") << QList<int>{vb::vbYes} << 1 << QStringList{"context 3"};
-    QTest::newRow("no, then no") << QList<int>{vb::vbNo, vb::vbNo} << 2 << QStringList{};
-    QTest::newRow("cancel, then cancel") << QList<int>{vb::vbCancel, vb::vbCancel} << 2 << QStringList{};
+    QTest::addColumn<bool>("wizard");
+    QTest::newRow("yes: tutorial, then the wizard")
+        << QList<int>{vb::vbYes} << 1 << QStringList{"context 3"} << true;
+    QTest::newRow("no, then yes: the wizard") << QList<int>{vb::vbNo, vb::vbYes} << 2 << QStringList{} << true;
+    QTest::newRow("no, then no") << QList<int>{vb::vbNo, vb::vbNo} << 2 << QStringList{} << false;
+    QTest::newRow("cancel, then cancel")
+        << QList<int>{vb::vbCancel, vb::vbCancel} << 2 << QStringList{} << false;
 }
 
 void tst_startup::firstRunPromptsOnce() {
     QFETCH(QList<int>, answers);
     QFETCH(int, boxes);
     QFETCH(QStringList, help);
+    QFETCH(bool, wizard);
     TestFixture f;
     QStringList helpCalls;
     seams().help = [&helpCalls](const QString& command, int context) {
         helpCalls << QStringLiteral("%1 %2").arg(command).arg(context);
     };
-    seams().modal = [](QDialog& dialog) {
+    QStringList pages;
+    seams().modal = [&pages](QDialog& dialog) {
         if (dialog.objectName() == QLatin1String("frmSplash"))
             return 0;
-        return int(QDialog::Rejected); // any wizard page: cancelled
+        if (auto* page = qobject_cast<WizardPage*>(&dialog)) {
+            pages << dialog.objectName();
+            page->cmdCancel().click();
+        }
+        return int(QDialog::Rejected); // the tip of the day: closed
     };
     f.boxes.answers = answers;
     ModMain shared;
@@ -170,6 +182,7 @@ void tst_startup::firstRunPromptsOnce() {
     if (boxes == 2)
         QCOMPARE(f.boxes.calls[1].text, QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
     QCOMPARE(helpCalls, help);
+    QCOMPARE(pages, wizard ? QStringList{"frmScr_CreateTT_Welcome"} : QStringList{});
     QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("False"));
 
     f.boxes.calls.clear();

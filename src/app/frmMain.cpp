@@ -461,8 +461,10 @@ void frmMain::FirstRun() {
         vb::vbQuestion + vb::vbYesNoCancel, this);
     if (answer == vb::vbYes) {
         HelpViewer::showContext(3, this);
+        m_setupCommands->DoNewTimeTableWizard();
         return;
     }
-    MsgBox(QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"), vb::vbQuestion + vb::vbYesNoCancel,
-           this);
+    if (MsgBox(QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"),
+               vb::vbQuestion + vb::vbYesNoCancel, this) == vb::vbYes)
+        m_setupCommands->DoNewTimeTableWizard();
 }

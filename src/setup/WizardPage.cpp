@@ -12,6 +12,8 @@
 
 WizardPage::WizardPage(WizardProgress& progress, Kind kind, QWidget* parent)
     : QDialog(parent), m_progress(progress), m_kind(kind) {
+    // Every page of a wizard opens at the same size, so Next and Back stay under the mouse.
+    setMinimumSize(520, 330);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(Resources::picture(QStringLiteral("logo")));

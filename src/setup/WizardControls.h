@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QBoxLayout;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// Controls that several wizard pages share.
+namespace WizardControls {
+
+// A single-choice list of fixed items with the item at `chosen` selected.
+QListWidget* choiceList(const QString& name, const QStringList& items, int chosen,
+                        QWidget* parent);
+// The selected row of a choice list; the first when none is.
+int chosenRow(const QListWidget& list);
+
+// "Custom...", at the right under the page's list.
+QPushButton* customButton(QBoxLayout& layout, QWidget* parent);
+
+// A button of a sub-page's list ("&Add", "&Remove").
+QPushButton* listButton(const QString& name, const QString& text, QWidget* parent);
+
+} // namespace WizardControls
