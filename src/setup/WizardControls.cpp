@@ -1,6 +1,5 @@
 #include "WizardControls.h"
 
-#include <QBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -21,12 +20,6 @@ QListWidget* choiceList(const QString& name, const QStringList& items, int chose
 int chosenRow(const QListWidget& list) {
     const QList<QListWidgetItem*> selected = list.selectedItems();
     return selected.isEmpty() ? 0 : list.row(selected.first());
-}
-
-QPushButton* customButton(QBoxLayout& layout, QWidget* parent) {
-    auto* button = listButton(QStringLiteral("cmdCustom"), QStringLiteral("Custom..."), parent);
-    layout.addWidget(button, 0, Qt::AlignRight);
-    return button;
 }
 
 QPushButton* listButton(const QString& name, const QString& text, QWidget* parent) {

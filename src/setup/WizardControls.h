@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class QBoxLayout;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -17,10 +16,7 @@ QListWidget* choiceList(const QString& name, const QStringList& items, int chose
 // The selected row of a choice list; the first when none is.
 int chosenRow(const QListWidget& list);
 
-// "Custom...", at the right under the page's list.
-QPushButton* customButton(QBoxLayout& layout, QWidget* parent);
-
-// A button of a sub-page's list ("&Add", "&Remove").
+// A button beside or under a list ("&Add", "&Remove", "Custom..."), never the default.
 QPushButton* listButton(const QString& name, const QString& text, QWidget* parent);
 
 } // namespace WizardControls

@@ -5,12 +5,11 @@
 #include "frmScr_CreateTT_CustomDOW.h"
 
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 frmScr_CreateTT_DOW::frmScr_CreateTT_DOW(WizardProgress& progress, NewTimetableAnswers& answers,
                                          QWidget* parent)
-    : WizardPage(progress, Kind::Step, parent), m_answers(answers) {
+    : PresetPage(progress, answers, parent) {
     setObjectName(QStringLiteral("frmScr_CreateTT_DOW"));
     setWindowTitle(QStringLiteral("Choose the days to include"));
     addMessage(QStringLiteral(
@@ -21,18 +20,15 @@ frmScr_CreateTT_DOW::frmScr_CreateTT_DOW(WizardProgress& progress, NewTimetableA
                                           NewTimetablePresets::dayChoices(), answers.daysChoice,
                                           this);
     body().addWidget(m_lstDOW);
-    m_cmdCustom = WizardControls::customButton(body(), this);
-    body().addStretch();
-    connect(m_cmdCustom, &QPushButton::clicked, this, &frmScr_CreateTT_DOW::cmdCustom_Click);
+    addCustomButton();
 }
 
-void frmScr_CreateTT_DOW::cmdCustom_Click() {
-    frmScr_CreateTT_CustomDOW custom(progress(), m_answers, this);
-    showSubPage(custom);
+std::unique_ptr<WizardPage> frmScr_CreateTT_DOW::makeCustomPage() {
+    return std::make_unique<frmScr_CreateTT_CustomDOW>(progress(), answers(), this);
 }
 
 bool frmScr_CreateTT_DOW::storeAnswers() {
-    m_answers.daysChoice = WizardControls::chosenRow(*m_lstDOW);
-    m_answers.days = NewTimetablePresets::days(m_answers.daysChoice);
+    answers().daysChoice = WizardControls::chosenRow(*m_lstDOW);
+    answers().days = NewTimetablePresets::days(answers().daysChoice);
     return true;
 }

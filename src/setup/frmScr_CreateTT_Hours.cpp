@@ -5,12 +5,11 @@
 #include "frmScr_CreateTT_CustomHours.h"
 
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 frmScr_CreateTT_Hours::frmScr_CreateTT_Hours(WizardProgress& progress,
                                              NewTimetableAnswers& answers, QWidget* parent)
-    : WizardPage(progress, Kind::Step, parent), m_answers(answers) {
+    : PresetPage(progress, answers, parent) {
     setObjectName(QStringLiteral("frmScr_CreateTT_Hours"));
     setWindowTitle(QStringLiteral("Choose the hours to include"));
     addMessage(QStringLiteral("Select the hours and increments to include in the timetable. For "
@@ -26,20 +25,17 @@ frmScr_CreateTT_Hours::frmScr_CreateTT_Hours(WizardProgress& progress,
                                           NewTimetablePresets::incrementChoices(),
                                           answers.incrementChoice, this);
     body().addWidget(m_lstInc);
-    m_cmdCustom = WizardControls::customButton(body(), this);
-    body().addStretch();
-    connect(m_cmdCustom, &QPushButton::clicked, this, &frmScr_CreateTT_Hours::cmdCustom_Click);
+    addCustomButton();
 }
 
-void frmScr_CreateTT_Hours::cmdCustom_Click() {
-    frmScr_CreateTT_CustomHours custom(progress(), m_answers, this);
-    showSubPage(custom);
+std::unique_ptr<WizardPage> frmScr_CreateTT_Hours::makeCustomPage() {
+    return std::make_unique<frmScr_CreateTT_CustomHours>(progress(), answers(), this);
 }
 
 bool frmScr_CreateTT_Hours::storeAnswers() {
-    m_answers.hoursChoice = WizardControls::chosenRow(*m_lstHours);
-    m_answers.incrementChoice = WizardControls::chosenRow(*m_lstInc);
-    m_answers.times =
-        NewTimetablePresets::boundaries(m_answers.hoursChoice, m_answers.incrementChoice);
+    NewTimetableAnswers& chosen = answers();
+    chosen.hoursChoice = WizardControls::chosenRow(*m_lstHours);
+    chosen.incrementChoice = WizardControls::chosenRow(*m_lstInc);
+    chosen.times = NewTimetablePresets::boundaries(chosen.hoursChoice, chosen.incrementChoice);
     return true;
 }
