@@ -173,6 +173,7 @@ private slots:
     void countersOfTheTimetable();
     void addAndRemoveMoveTheCounters();
     void refusals();
+    void addWithoutSubjectsDoesNothing();
     void backKeepsTheChoicesAndRoomsPreselect();
     void tutorsPreselectedByTheirSubjects();
 };
@@ -570,6 +571,24 @@ void tst_autofill::refusals() {
     QVERIFY(script.finished());
     QCOMPARE(script.stayedOpen, QStringList{});
     QCOMPARE(f.boxes.calls.size(), 6);
+}
+
+void tst_autofill::addWithoutSubjectsDoesNothing() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    QVERIFY(f.db().run("DELETE FROM Subject WHERE ID <> 1"));
+    f.openTimetable(s.timetable);
+    WizardScript script;
+    script.then(pressing("cmdNext")).then([](QDialog& page) {
+        QCOMPARE(subjectsPage(page).cboSubjects().count(), 0);
+        press(page, "cmdAdd");
+        QCOMPARE(subjectsPage(page).lstIncludeSubjects().count(), 0);
+        QCOMPARE(counters(page), QString("4/0"));
+        press(page, "cmdCancel");
+    });
+    QVERIFY(f.trigger("mnuToolsAutoFill"));
+    QVERIFY(script.finished());
+    QVERIFY(f.boxes.calls.isEmpty());
 }
 
 void tst_autofill::backKeepsTheChoicesAndRoomsPreselect() {

@@ -52,9 +52,8 @@ QSet<int> asSet(const QList<int>& ids) {
     return QSet<int>(ids.begin(), ids.end());
 }
 
-} // namespace
-
-GridIds AutoFill::gridIdsOf(const FlexGrid& g) {
+// The ids the grid keeps: a day per row, a period per column.
+GridIds gridIdsOf(const FlexGrid& g) {
     GridIds grid;
     for (int r = 1; r < g.Rows(); ++r)
         grid.days << g.RowData(r);
@@ -62,6 +61,8 @@ GridIds AutoFill::gridIdsOf(const FlexGrid& g) {
         grid.periods << g.ColData(c);
     return grid;
 }
+
+} // namespace
 
 void AutoFill::run() {
     const ActiveTimetable active = m_main.activeTimetable();

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-class FlexGrid;
 class WizardPage;
 class frmMain;
 class frmTableWindow;
@@ -23,8 +22,6 @@ public:
 
     // Fills the window's timetable from the answers and shows the result.
     void DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers);
-
-    static GridIds gridIdsOf(const FlexGrid& g);
 
 private:
     std::unique_ptr<WizardPage> makePage(int step, WizardProgress& progress);
