@@ -9,11 +9,11 @@
 #include "platform/ColorNumber.h"
 #include "platform/CommonDialog.h"
 #include "platform/ModalRunner.h"
+#include "platform/OkCancelButtons.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -66,12 +66,9 @@ frmFormatTimeTable::frmFormatTimeTable(frmMain& main, frmTableWindow& window, QW
     m_picForegroundColour->setFrameShape(QFrame::Box);
     m_picForegroundColour->setAutoFillBackground(true);
     m_picForegroundColour->setFixedSize(48, 22);
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cmdCancel->setAutoDefault(false);
+    const OkCancelButtons buttons = OkCancelButtons::make(*this);
+    m_cmdOK = buttons.cmdOK;
+    m_cmdCancel = buttons.cmdCancel;
 
     auto* choices = new QVBoxLayout;
     choices->addWidget(label(this, QStringLiteral("Font:"), m_cboFont));
@@ -81,16 +78,12 @@ frmFormatTimeTable::frmFormatTimeTable(frmMain& main, frmTableWindow& window, QW
     choices->addWidget(label(this, QStringLiteral("Foreground:"), m_picForegroundColour));
     choices->addWidget(m_picForegroundColour);
     choices->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
     layout->addWidget(label(this, QStringLiteral("Element:"), m_lstElement), 0, 0);
     layout->addWidget(m_lstElement, 1, 0);
     layout->addLayout(choices, 1, 1);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(buttons.row, 2, 0, 1, 2);
     m_lstElement->setFixedWidth(m_lstElement->fontMetrics().horizontalAdvance(
                                     QStringLiteral("Column Headers")) * 3 / 2);
 

@@ -6,9 +6,9 @@
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/ModalRunner.h"
+#include "platform/OkCancelButtons.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,19 +36,12 @@ frmStylePicker::frmStylePicker(frmMain& main, frmTableWindow& window,
     m_picPreview->setFrameShape(QFrame::StyledPanel);
     m_picPreview->setAlignment(Qt::AlignCenter);
     m_picPreview->setFixedSize(PreviewRoom);
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cmdCancel->setAutoDefault(false);
+    const OkCancelButtons buttons = OkCancelButtons::make(*this);
+    m_cmdOK = buttons.cmdOK;
+    m_cmdCancel = buttons.cmdCancel;
 
     auto* selectLabel = new QLabel(QStringLiteral("Select the style:"), this);
     selectLabel->setBuddy(m_lstStyle);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
     layout->addWidget(m_lblMessage, 0, 0, 1, 2);
@@ -56,7 +49,7 @@ frmStylePicker::frmStylePicker(frmMain& main, frmTableWindow& window,
     layout->addWidget(new QLabel(QStringLiteral("Preview:"), this), 1, 1);
     layout->addWidget(m_lstStyle, 2, 0);
     layout->addWidget(m_picPreview, 2, 1, Qt::AlignTop);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->addLayout(buttons.row, 3, 0, 1, 2);
     m_lstStyle->setFixedHeight(PreviewRoom.height() + 40);
 
     connect(m_lstStyle, &QListWidget::currentRowChanged, this, &frmStylePicker::lstStyle_Click);
