@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "data/RecordDelete.h"
+#include "data/StoredTimetables.h"
 #include "platform/FlexGrid.h"
 #include "setup/frmManage.h"
 #include "setup/frmRecordEditor.h"
@@ -21,6 +22,8 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace TestData;
 using NameLists::List;
@@ -246,7 +249,11 @@ void tst_manage::everyTimetableOfTheOwnerGoesAndThePlaceholderStays() {
     Result<QList<int>> deleted = RecordDelete::deleteRecord(f.db(), NameLists::Class, s.c7A);
     QVERIFY(deleted);
     QCOMPARE(deleted.value(), (QList<int>{s.tt7A, second}));
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM TimeTableView WHERE ID = ?", {roomsOwn}), 1);
+    QCOMPARE(scalar(f.db(), "SELECT ClassID FROM TimeTableView WHERE ID = ?", {roomsOwn}), 1);
+    Result<QList<StoredTimetable>> openable = StoredTimetables::list(f.db());
+    QVERIFY(openable);
+    QVERIFY(std::ranges::any_of(openable.value(),
+                                [&](const StoredTimetable& t) { return t.id == roomsOwn; }));
     QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM XTitle WHERE TimeTableViewID = ?", {second}), 0);
 
     // Room R2 owns a timetable but no lesson; a subject owns none.

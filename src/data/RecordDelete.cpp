@@ -6,9 +6,17 @@ namespace RecordDelete {
 
 namespace {
 
-// "TutorID", "SubjectID", "RoomID" or "ClassID": the Slot column that refers to the list.
-QString slotColumn(NameLists::List list) {
+// "TutorID", "SubjectID", "RoomID" or "ClassID": the column of Slot and TimeTableView that
+// refers to the list.
+QString idColumn(NameLists::List list) {
     return NameLists::tableName(list) + QStringLiteral("ID");
+}
+
+// Rows that named the record name "none" instead; they keep everything else.
+Result<void> pointAtPlaceholder(const DBConnection& db, const QString& table,
+                                NameLists::List list, int id) {
+    return db.run(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(table, idColumn(list)),
+                  {SlotIds::None, id});
 }
 
 Result<void> deleteTimetable(const DBConnection& db, int timetableId) {
@@ -28,10 +36,7 @@ Result<QList<int>> deleteInTransaction(const DBConnection& db, NameLists::List l
             !pairs)
             return pairs.error();
     }
-    if (Result<void> pointed =
-            db.run(QStringLiteral("UPDATE Slot SET %1 = ? WHERE %1 = ?").arg(slotColumn(list)),
-                   {SlotIds::None, id});
-        !pointed)
+    if (Result<void> pointed = pointAtPlaceholder(db, QStringLiteral("Slot"), list, id); !pointed)
         return pointed.error();
     Result<QList<int>> owned = NameLists::timetablesOf(db, list, id);
     if (!owned)
@@ -40,6 +45,11 @@ Result<QList<int>> deleteInTransaction(const DBConnection& db, NameLists::List l
         if (Result<void> gone = deleteTimetable(db, timetableId); !gone)
             return gone.error();
     }
+    // A timetable of another kind may still name the record; File > Open lists only timetables
+    // whose every id names a row, so it would vanish from there.
+    if (Result<void> named = pointAtPlaceholder(db, QStringLiteral("TimeTableView"), list, id);
+        !named)
+        return named.error();
     if (Result<void> record = db.run(
             QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(NameLists::tableName(list)), {id});
         !record)
