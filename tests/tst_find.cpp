@@ -87,6 +87,7 @@ class tst_find : public QObject {
 private slots:
     void successiveMatchesThenWrapAndNotFound();
     void answeringNoKeepsTheSearch();
+    void notFoundLeavesTheListsOnTheCurrentCell();
     void matchInTheLastCellIsNotFoundOverAndOver();
     void emptyTextSpecialsAndHeadersNeverMatch();
     void walksTheOtherWindowsOnYes();
@@ -151,6 +152,27 @@ void tst_find::answeringNoKeepsTheSearch() {
     QCOMPARE(cell(*w), QPoint(1, 3));
     clickFind(find, "ANN"); // Ann is not at (2, 1) or (2, 2), where the search began
     QCOMPARE(boxTexts(f), (QStringList{Question, Question, "Cannot find text \"ANN\""}));
+}
+
+void tst_find::notFoundLeavesTheListsOnTheCurrentCell() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    addSlot(f.db(), {"09:00:00", "Tue", s.c7A, s.ann, s.r2, s.english}); // (2,1)
+    addSlot(f.db(), {"09:00:00", "Wed", s.c7A, s.bob, s.r2, s.english}); // (3,1)
+    frmTableWindow* w = f.activateOpen(s.classTimetable);
+    QVERIFY(w);
+    selectCells(w->g(), 2, 2);
+    frmFind& find = openFind(f);
+
+    // The question comes at (3,1); the way back from the top ends at (2,1).
+    clickFind(find, "zzz");
+    QCOMPARE(boxTexts(f), (QStringList{Question, "Cannot find text \"zzz\""}));
+    QCOMPARE(cell(*w), QPoint(2, 1));
+    QCOMPARE(f.main().picLeftBar().selectedId(TreeBars::Tutors), s.ann);
+    // A click on a list item then writes into that cell what it holds, and nothing of (3,1).
+    f.main().picLeftBar().SelectTreeBarNodeById(TreeBars::Rooms, s.r1);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7A),
+             QStringLiteral("%1,%2,%3,%4,1").arg(s.c7A).arg(s.ann).arg(s.r1).arg(s.english));
 }
 
 void tst_find::matchInTheLastCellIsNotFoundOverAndOver() {

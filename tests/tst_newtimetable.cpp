@@ -147,6 +147,7 @@ private slots:
     void cancelOnAnyPageWritesNothing();
     void customDays();
     void customHours();
+    void removeLeavesNoRowChosen();
     void existingTimetableIsRefused_data();
     void existingTimetableIsRefused();
     void typedNames_data();
@@ -451,6 +452,35 @@ void tst_newtimetable::customHours() {
     // In list order: the second boundary is earlier in the day, so the first period is negative.
     QCOMPARE(periodsOf(f.db(), lastTimetable(f.db())),
              (QStringList{"13:30:00 -25", "13:05:00 -245"}));
+}
+
+void tst_newtimetable::removeLeavesNoRowChosen() {
+    // A click makes a row current and selected; after Remove, a second Remove must not take
+    // the next row with it.
+    TestFixture f;
+    addSmallSchool(f.db());
+    const Action custom = [](QDialog& sub) {
+        auto& text = child<QLineEdit>(sub, "txtAdd");
+        auto& list = child<QListWidget>(sub, "lstDOW");
+        for (const QString day : {"Mon", "Tue", "Wed"}) {
+            text.setText(day);
+            press(sub, "cmdAdd");
+        }
+        list.setCurrentRow(0);
+        press(sub, "cmdRemove");
+        QVERIFY(list.selectedItems().isEmpty());
+        press(sub, "cmdRemove");
+        QCOMPARE(list.count(), 2);
+        press(sub, "cmdNext");
+    };
+    WizardScript script;
+    plan(script, {{5, {pressing("cmdCustom"), custom}}});
+    QVERIFY(f.trigger("mnuFileNew"));
+    QCOMPARE(script.unexpected, 0);
+    QCOMPARE(boxTexts(f.boxes),
+             QStringList{"critical: No day has been selected to remove. Please select a day to "
+                         "remove and then try again."});
+    QCOMPARE(daysOf(f.db(), lastTimetable(f.db())), (QStringList{"Tue", "Wed"}));
 }
 
 void tst_newtimetable::existingTimetableIsRefused_data() {

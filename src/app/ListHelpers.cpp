@@ -1,6 +1,7 @@
 #include "ListHelpers.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QListWidget>
 
 namespace {
@@ -71,4 +72,10 @@ int GetItemDataByText(const QListWidget& list, const QString& text) {
 void MarkListItemByItemData(QListWidget& list, int value) {
     if (QListWidgetItem* item = listItemOfData(list, value))
         item->setSelected(true);
+}
+
+void RemoveListItem(QListWidget& list, QListWidgetItem* item) {
+    list.selectionModel()->clearCurrentIndex();
+    delete item;
+    list.clearSelection();
 }

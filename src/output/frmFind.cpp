@@ -95,6 +95,9 @@ void frmFind::cmdOK_Click() {
         m_wrapped = m_wrapped || w == m_searchStart;
     }
     NewSearch = true;
+    // The way back through the start window moved its current cell with the lists held off.
+    if (frmTableWindow* shown = m_main.activeTableWindow())
+        shown->ClickMyGrid();
     MsgBox(QStringLiteral("Cannot find text \"%1\"").arg(text), vb::vbInformation, this);
 }
 

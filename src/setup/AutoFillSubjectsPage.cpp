@@ -173,7 +173,7 @@ void AutoFillSubjectsPage::cmdRemove_Click() {
         return;
     }
     const int periods = periodsOf(*selected.first());
-    delete selected.first();
+    RemoveListItem(*m_lstIncludeSubjects, selected.first());
     setCounters(m_available + periods, m_filled - periods);
 }
 

@@ -1,6 +1,7 @@
 #include "CustomListPage.h"
 
 #include "WizardControls.h"
+#include "app/ListHelpers.h"
 #include "platform/MsgBox.h"
 
 #include <QHBoxLayout>
@@ -54,7 +55,7 @@ void CustomListPage::cmdRemove_Click() {
         m_list->setFocus();
         return;
     }
-    delete selected.first();
+    RemoveListItem(*m_list, selected.first());
 }
 
 bool CustomListPage::storeAnswers() {
