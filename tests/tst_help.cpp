@@ -239,7 +239,7 @@ void tst_help::searchTabListsAndOpensResults() {
 
     emit results->itemActivated(
         results->item(int(titles.indexOf("Breaks, lunch and unavailable periods"))));
-    QCOMPARE(viewer->currentPage(), QStringLiteral("special-periods.html"));
+    QCOMPARE(viewer->currentPage(), QStringLiteral("breaks-and-lunch.html"));
 
     text->setText(QStringLiteral("xylophone"));
     QTest::keyClick(text, Qt::Key_Return);

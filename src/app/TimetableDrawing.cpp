@@ -57,7 +57,7 @@ void TimetableDrawing::drawGrid(FlexGrid& g) const {
     drawDays(g, colors, baseSize);
     g.setRowHeight(0, m_content.fixedRowHeight);
     g.setColWidth(0, m_content.fixedColWidth);
-    drawCells(g, colors, baseSize);
+    drawCells(g, colors, colors.periodFore, baseSize);
     g.setGridColor(colors.periodFore);
     g.setGridColorFixed(colors.periodFore);
 
@@ -113,8 +113,17 @@ void TimetableDrawing::drawDays(FlexGrid& g, const TimetableColors& colors, doub
     }
 }
 
+void TimetableDrawing::redrawCells(FlexGrid& g, const QColor& lessonFore) const {
+    const int col = g.Col();
+    const int row = g.Row();
+    RedrawOff redrawOff(g);
+    drawCells(g, TimetableColors::of(m_content.look), lessonFore, g.font().pointSizeF());
+    g.setCol(col);
+    g.setRow(row);
+}
+
 void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors,
-                                 double baseSize) const {
+                                 const QColor& lessonFore, double baseSize) const {
     const TimetableLook& look = m_content.look;
     g.setWordWrap(true);
     for (int r = 1; r <= m_content.days.size(); ++r) {
@@ -134,7 +143,7 @@ void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors,
                 g.setCellBackColor(colors.lessonBack);
             }
             g.setCellFontSize(fontSizeOr(look.periodFontSize, baseSize));
-            g.setCellForeColor(colors.periodFore);
+            g.setCellForeColor(lessonFore);
             g.setCellFontName(look.periodFont);
         }
     }

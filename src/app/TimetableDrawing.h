@@ -26,13 +26,18 @@ public:
     // where the grid still has them.
     void drawGrid(FlexGrid& g) const;
 
+    // Draws the stored cells again with lessons in `lessonFore`, leaving headers, sizes, the
+    // current cell and the selection alone.
+    void redrawCells(FlexGrid& g, const QColor& lessonFore) const;
+
     QFont titleFont() const;
     void drawTitle(QLabel& title) const;
 
 private:
     void drawColumnHeaders(FlexGrid& g, const TimetableColors& colors, double baseSize) const;
     void drawDays(FlexGrid& g, const TimetableColors& colors, double baseSize) const;
-    void drawCells(FlexGrid& g, const TimetableColors& colors, double baseSize) const;
+    void drawCells(FlexGrid& g, const TimetableColors& colors, const QColor& lessonFore,
+                   double baseSize) const;
 
     const TimetableContent& m_content;
 };

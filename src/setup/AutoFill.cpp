@@ -6,21 +6,16 @@
 #include "WizardWelcomePage.h"
 #include "app/ActiveTimetable.h"
 #include "app/ErrorReport.h"
-#include "app/MainMenus.h"
 #include "app/ModMain.h"
 #include "app/TimetableDrawing.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
-#include "data/SlotIds.h"
 #include "data/TimetableContent.h"
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
-#include "platform/RedrawOff.h"
 #include "platform/WaitCursor.h"
 
-#include <QAction>
-#include <QHash>
 #include <QSet>
 #include <QVBoxLayout>
 
@@ -163,8 +158,7 @@ void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
         return;
     }
     // The undo record may name a row the fill has just written over.
-    state.Undo.reset();
-    m_main.menus().item(QStringLiteral("mnuEditUndo"))->setEnabled(false);
+    m_main.dropUndo();
     f.ClickMyGrid();
     if (outcome.value().clashed)
         MsgBox(QStringLiteral("The entire timetable could not be populated due to clashes. The "
@@ -181,42 +175,6 @@ void AutoFill::redrawCells(frmTableWindow& f) {
     if (!read.value())
         return;
     const TimetableContent& content = *read.value();
-    const TimetableColors colors = TimetableColors::of(content.look);
-    QHash<int, QString> days;
-    for (const DayRow& day : content.days)
-        days.insert(day.id, day.dow);
-    QHash<int, QTime> starts;
-    for (const PeriodColumn& period : content.columns)
-        starts.insert(period.id, period.start);
-
-    FlexGrid& g = f.g();
-    const int row = g.Row();
-    const int col = g.Col();
     FlagGuard quiet(m_main.state().GridEventsEnabled, false);
-    RedrawOff redrawOff(g);
-    for (int r = 1; r < g.Rows(); ++r) {
-        for (int c = 1; c < g.Cols(); ++c) {
-            const auto day = days.constFind(g.RowData(r));
-            const auto start = starts.constFind(g.ColData(c));
-            if (day == days.cend() || start == starts.cend())
-                continue;
-            const DrawnSlot* drawn = content.slotAt(*start, *day);
-            if (!drawn)
-                continue;
-            g.setCol(c);
-            g.setRow(r);
-            if (drawn->specialId == SlotIds::None) {
-                g.setCellBackColor(colors.lessonBack);
-                g.setCellForeColor(colors.colHeadFore);
-                g.setText(TimetableStore::formatSlotText(drawn->tutor, drawn->subject, drawn->room,
-                                                         drawn->className, content.viewBy));
-            } else {
-                g.setCellBackColor(colors.unavailableBack);
-                g.setCellForeColor(colors.unavailableFore);
-                g.setText(QString());
-            }
-        }
-    }
-    g.setCol(col);
-    g.setRow(row);
+    TimetableDrawing(content).redrawCells(f.g(), TimetableColors::of(content.look).colHeadFore);
 }
