@@ -133,6 +133,7 @@ private slots:
     void exportsMatchTheGoldenFiles();
     void webPageEscapesAndCsvKeepsText_data();
     void webPageEscapesAndCsvKeepsText();
+    void webPageTitleIsTheOwnersNameAsTyped();
     void saveDialogAsksWithEmptyNameAndFilter_data();
     void saveDialogAsksWithEmptyNameAndFilter();
     void savingOverALongerFileLeavesNoOldBytes();
@@ -256,6 +257,18 @@ void tst_output::webPageEscapesAndCsvKeepsText() {
     for (const QChar c : html)
         QVERIFY(c.unicode() < 0x80);
     QCOMPARE(csvText(grid).split("\r\n").value(1), csvLine);
+}
+
+void tst_output::webPageTitleIsTheOwnersNameAsTyped() {
+    TestFixture f;
+    const int room = addName(f.db(), "Room", "A [*] B");
+    const int id = addTimetable(f.db(), "Room", room, {"Mon"}, {{"09:00:00", 40}});
+    QVERIFY(f.activateOpen(id));
+    SaveDialog dialog;
+    dialog.answer = f.folder() + "/out.html";
+    seams().commonDialog = &dialog;
+    QVERIFY(f.trigger("mnuFileSaveAsWebPage"));
+    QVERIFY(readFile(dialog.answer).contains("<TITLE>Room A [*] B</TITLE>"));
 }
 
 void tst_output::saveDialogAsksWithEmptyNameAndFilter_data() {

@@ -2,6 +2,7 @@
 
 #include "ClickLabel.h"
 #include "NameBox.h"
+#include "platform/LiteralText.h"
 #include "platform/Resources.h"
 #include "platform/Twips.h"
 
@@ -49,7 +50,7 @@ LeftBarPanel::LeftBarPanel(int index, const QString& title, const QString& capti
     setAttribute(Qt::WA_NoMousePropagation);
     setCursor(Qt::ArrowCursor);
 
-    auto* titleLabel = new QLabel(title, this);
+    auto* titleLabel = LiteralText::label(title, this);
     titleLabel->setObjectName(QStringLiteral("lblBarTitle%1").arg(index));
     QFont bold = titleLabel->font();
     bold.setBold(true);
@@ -57,7 +58,7 @@ LeftBarPanel::LeftBarPanel(int index, const QString& title, const QString& capti
     titleLabel->move(Twips::toPixels(ContentLeft), Twips::toPixels(60));
     titleLabel->resize(Twips::toPixels(ContentWidth), titleLabel->sizeHint().height());
 
-    auto* captionLabel = new QLabel(caption, this);
+    auto* captionLabel = LiteralText::label(caption, this);
     captionLabel->setObjectName(QStringLiteral("lblSlot%1").arg(index));
     captionLabel->setGeometry(twips(ContentLeft, 300, ContentWidth, 225));
 

@@ -1,5 +1,6 @@
 #include "ProgramLabels.h"
 
+#include "platform/LiteralText.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Resources.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 QLabel* arialLabel(QWidget* parent, const QString& objectName, const QString& text, double points,
                    bool bold) {
-    auto* label = new QLabel(text, parent);
+    auto* label = LiteralText::label(text, parent);
     label->setObjectName(objectName);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
@@ -33,7 +34,7 @@ QLabel* companyProduct(QWidget* parent, double points) {
 }
 
 QLabel* disclaimer(QWidget* parent) {
-    auto* label = new QLabel(ProgramInfo::legalNotice(), parent);
+    auto* label = LiteralText::label(ProgramInfo::legalNotice(), parent);
     label->setObjectName(QStringLiteral("lblDisclaimer"));
     label->setWordWrap(true);
     QFont small = label->font();

@@ -2,6 +2,7 @@
 
 #include "MainMenus.h"
 #include "frmMain.h"
+#include "platform/LiteralText.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -102,7 +103,8 @@ void WindowMenu::fillWindowList() {
         QMdiSubWindow* sub = open[i];
         const QString number =
             i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
-        QAction* entry = m_menu.addAction(number + sub->windowTitle());
+        QAction* entry =
+            m_menu.addAction(number + LiteralText::menuText(LiteralText::windowTitle(*sub)));
         entry->setCheckable(true);
         entry->setChecked(sub == current);
         connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "ProgramLabels.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
@@ -21,7 +22,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     m_picture4 = ProgramLabels::picture(this, QStringLiteral("Picture4"), "logo");
     m_picture4->setCursor(Qt::PointingHandCursor);
     m_picture4->installEventFilter(this);
-    auto* description = new QLabel(
+    auto* description = LiteralText::label(
         QStringLiteral("The timetable system for Schools, Colleges and Universities."), this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);

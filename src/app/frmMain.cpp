@@ -20,6 +20,7 @@
 #include "output/OutputCommands.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
@@ -138,7 +139,7 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     MenuCommands::leaveCloseKeyToFileClose(*sub);
-    window->setWindowTitle(title.value());
+    LiteralText::setWindowTitle(*window, title.value());
     addViewTableItem(timetableId, title.value());
     window->g().setRow(1);
     window->g().setCol(1);
@@ -167,7 +168,7 @@ void frmMain::addViewTableItem(int timetableId, const QString& title) {
         if (action->data().toString() == key)
             return; // the first item of a timetable stays
     }
-    auto* action = new QAction(title, m_viewTableMenu);
+    auto* action = new QAction(LiteralText::menuText(title), m_viewTableMenu);
     action->setData(key);
     action->setObjectName(key);
     const QList<QAction*> existing = m_viewTableMenu->actions();
@@ -212,7 +213,7 @@ void frmMain::drawTimetable(frmTableWindow& f, const TimetableContent& content) 
     FlagGuard quiet(m_state.GridEventsEnabled, false);
     const TimetableDrawing drawing(content);
     drawing.drawTitle(f.lblTitle());
-    f.setWindowTitle(content.title);
+    LiteralText::setWindowTitle(f, content.title);
     drawing.drawGrid(f.g());
 }
 

@@ -7,6 +7,7 @@
 #include "frmTableWindow.h"
 #include "platform/FlexAlignment.h"
 #include "platform/FlexGrid.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/OkCancelButtons.h"
 #include "platform/Twips.h"
@@ -32,7 +33,7 @@ frmTableOpen::frmTableOpen(frmMain& main) : QDialog(&main), m_main(main) {
     setObjectName(QStringLiteral("frmTableOpen"));
     setWindowTitle(QStringLiteral("Open Timetable"));
 
-    m_label = new QLabel(QStringLiteral("Select the timetable to open:"), this);
+    m_label = LiteralText::label(QStringLiteral("Select the timetable to open:"), this);
     m_label->setObjectName(QStringLiteral("Label2"));
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("g"));

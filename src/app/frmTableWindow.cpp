@@ -12,6 +12,7 @@
 #include "data/CellLookup.h"
 #include "frmMain.h"
 #include "platform/FlexGrid.h"
+#include "platform/LiteralText.h"
 #include "platform/RedrawOff.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
@@ -41,7 +42,7 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
 
     auto* b = new QWidget(this);
     b->setObjectName(QStringLiteral("b"));
-    m_title = new QLabel(b);
+    m_title = LiteralText::label(QString(), b);
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setAlignment(Qt::AlignCenter);
     m_grid = new FlexGrid(b);

@@ -2,6 +2,7 @@
 
 #include "TipSettings.h"
 #include "TipsFile.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/ProgramInfo.h"
 
@@ -30,13 +31,13 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmTip"));
     setWindowTitle(QStringLiteral("Tip of the Day"));
 
-    m_label1 = new QLabel(QStringLiteral("Did you know..."), this);
+    m_label1 = LiteralText::label(QStringLiteral("Did you know..."), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     QFont heading(QStringLiteral("Times New Roman"));
     heading.setPointSizeF(font().pointSizeF() * 1.6);
     heading.setBold(true);
     m_label1->setFont(heading);
-    m_lblTipText = new QLabel(this);
+    m_lblTipText = LiteralText::label(QString(), this);
     m_lblTipText->setObjectName(QStringLiteral("lblTipText"));
     m_lblTipText->setWordWrap(true);
     m_lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);

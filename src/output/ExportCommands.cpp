@@ -6,6 +6,7 @@
 #include "app/frmTableWindow.h"
 #include "platform/CommonDialog.h"
 #include "platform/FlexGrid.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ void ExportCommands::mnuFileSaveAsWebPage_Click() {
     saveAs(QStringLiteral("Save As Web Page"), QStringLiteral("HTML (*.html);;HTM (*.htm)"),
            [](const frmTableWindow& window) -> Result<QByteArray> {
                // Only ASCII is left after the character references.
-               return htmlText(window.g().data(), window.windowTitle()).toLatin1();
+               return htmlText(window.g().data(), LiteralText::windowTitle(window)).toLatin1();
            });
 }
 

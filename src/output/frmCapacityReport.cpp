@@ -4,6 +4,7 @@
 #include "app/ModMain.h"
 #include "app/frmMain.h"
 #include "platform/FlexGrid.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/Twips.h"
 
@@ -31,7 +32,7 @@ frmCapacityReport::frmCapacityReport(const QList<TutorPeriods>& tutors, QWidget*
     setObjectName(QStringLiteral("frmCapacityReport"));
     setWindowTitle(QStringLiteral("Capacity Report"));
 
-    m_label = new QLabel(QStringLiteral("Tutor Capacity Report:"), this);
+    m_label = LiteralText::label(QStringLiteral("Tutor Capacity Report:"), this);
     m_label->setObjectName(QStringLiteral("Label2"));
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("g"));

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/RedrawOff.h"
 
@@ -18,7 +19,7 @@ frmFind::frmFind(frmMain& main) : QDialog(&main), m_main(main) {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Find"));
 
-    m_lblSlot = new QLabel(QStringLiteral("Find what:"), this);
+    m_lblSlot = LiteralText::label(QStringLiteral("Find what:"), this);
     m_lblSlot->setObjectName(QStringLiteral("lblSlot"));
     m_txtFind = new QLineEdit(this);
     m_txtFind->setObjectName(QStringLiteral("txtFind"));

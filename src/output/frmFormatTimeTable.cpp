@@ -8,6 +8,7 @@
 #include "data/TimetableLook.h"
 #include "platform/ColorNumber.h"
 #include "platform/CommonDialog.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/OkCancelButtons.h"
 
@@ -43,7 +44,7 @@ void showText(QComboBox& box, const QString& text) {
 }
 
 QLabel* label(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* shown = new QLabel(text, parent);
+    auto* shown = LiteralText::label(text, parent);
     shown->setBuddy(buddy);
     return shown;
 }

@@ -11,6 +11,7 @@
 #include "data/TimetableSlots.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeepSelection.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/RedrawOff.h"
 #include "platform/WaitCursor.h"
@@ -45,14 +46,14 @@ frmReplace::frmReplace(frmMain& main) : QDialog(&main), m_main(main) {
     setObjectName(QStringLiteral("frmReplace"));
     setWindowTitle(QStringLiteral("Find and Replace"));
 
-    m_lblType = new QLabel(QStringLiteral("Type:"), this);
+    m_lblType = LiteralText::label(QStringLiteral("Type:"), this);
     m_cboType = new QComboBox(this);
     m_cboType->setObjectName(QStringLiteral("cboType"));
     m_lblType->setBuddy(m_cboType);
-    m_lblFind = new QLabel(QStringLiteral("Find:"), this);
+    m_lblFind = LiteralText::label(QStringLiteral("Find:"), this);
     m_lstFind = new QListWidget(this);
     m_lstFind->setObjectName(QStringLiteral("lstFind"));
-    m_lblReplace = new QLabel(QStringLiteral("Replace with:"), this);
+    m_lblReplace = LiteralText::label(QStringLiteral("Replace with:"), this);
     m_lstReplace = new QListWidget(this);
     m_lstReplace->setObjectName(QStringLiteral("lstReplace"));
     m_cmdOK = new QPushButton(QStringLiteral("Find and &Replace"), this);

@@ -5,6 +5,7 @@
 #include "app/StylePreview.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/OkCancelButtons.h"
 
@@ -27,7 +28,7 @@ frmStylePicker::frmStylePicker(frmMain& main, frmTableWindow& window,
     setObjectName(QStringLiteral("frmStylePicker"));
     setWindowTitle(QStringLiteral("Style Picker"));
 
-    m_lblMessage = new QLabel(QStringLiteral("Choose the style of your timetable."), this);
+    m_lblMessage = LiteralText::label(QStringLiteral("Choose the style of your timetable."), this);
     m_lblMessage->setObjectName(QStringLiteral("lblMessage"));
     m_lstStyle = new QListWidget(this);
     m_lstStyle->setObjectName(QStringLiteral("lstStyle"));
@@ -40,13 +41,13 @@ frmStylePicker::frmStylePicker(frmMain& main, frmTableWindow& window,
     m_cmdOK = buttons.cmdOK;
     m_cmdCancel = buttons.cmdCancel;
 
-    auto* selectLabel = new QLabel(QStringLiteral("Select the style:"), this);
+    auto* selectLabel = LiteralText::label(QStringLiteral("Select the style:"), this);
     selectLabel->setBuddy(m_lstStyle);
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
     layout->addWidget(m_lblMessage, 0, 0, 1, 2);
     layout->addWidget(selectLabel, 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Preview:"), this), 1, 1);
+    layout->addWidget(LiteralText::label(QStringLiteral("Preview:"), this), 1, 1);
     layout->addWidget(m_lstStyle, 2, 0);
     layout->addWidget(m_picPreview, 2, 1, Qt::AlignTop);
     layout->addLayout(buttons.row, 3, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include "LiteralText.h"
 #include "Resources.h"
 #include "Seams.h"
 
@@ -115,7 +116,7 @@ QWidget* HelpViewer::makeSearchTab() {
     m_searchText->setPlaceholderText(tr("Words to find"));
     m_searchButton = new QPushButton(tr("&Find"));
     m_searchButton->setObjectName(QStringLiteral("cmdSearch"));
-    m_searchStatus = new QLabel;
+    m_searchStatus = LiteralText::label(QString(), nullptr);
     m_searchStatus->setObjectName(QStringLiteral("lblSearchStatus"));
     m_searchResults = topicList(QStringLiteral("lstSearchResults"));
     connect(m_searchText, &QLineEdit::returnPressed, this, &HelpViewer::runSearch);

@@ -57,6 +57,8 @@ int MsgBox(const QString& text, int style, QWidget* parent) {
 
     QMessageBox box(iconOf(call.icon), call.caption, call.text, buttonsOf(call.buttons),
                     parent ? parent : QApplication::activeWindow());
+    // Texts carry names and file lines: never guess markup in them.
+    box.setTextFormat(Qt::PlainText);
     // A box with Cancel closes on Escape with Cancel; one without, with its only or last button.
     if (call.buttons == vb::vbOKOnly)
         box.setEscapeButton(QMessageBox::Ok);

@@ -1,5 +1,6 @@
 #include "AutoFillChoicePage.h"
 
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 
 #include <QItemSelectionModel>
@@ -19,7 +20,7 @@ AutoFillChoicePage::AutoFillChoicePage(WizardProgress& progress, const Texts& te
     m_list = new QListWidget(this);
     m_list->setObjectName(texts.listName);
     m_list->setSelectionMode(QAbstractItemView::MultiSelection);
-    auto* caption = new QLabel(texts.listCaption, this);
+    auto* caption = LiteralText::label(texts.listCaption, this);
     caption->setBuddy(m_list);
     body().addWidget(caption);
     body().addWidget(m_list, 1);

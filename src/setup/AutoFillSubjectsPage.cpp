@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/ListHelpers.h"
 #include "data/NameLists.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 
 #include <QComboBox>
@@ -24,7 +25,7 @@ int periodsOf(const QListWidgetItem& row) {
 }
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = LiteralText::label(text, parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -45,9 +46,9 @@ AutoFillSubjectsPage::AutoFillSubjectsPage(WizardProgress& progress, AutoFillAns
     m_cboPeriods->setObjectName(QStringLiteral("cboPeriods"));
     m_lstIncludeSubjects = new QListWidget(this);
     m_lstIncludeSubjects->setObjectName(QStringLiteral("lstIncludeSubjects"));
-    m_lblPeriodsAvailable = new QLabel(this);
+    m_lblPeriodsAvailable = LiteralText::label(QString(), this);
     m_lblPeriodsAvailable->setObjectName(QStringLiteral("lblPeriodsAvailable"));
-    m_lblPeriodsFilled = new QLabel(this);
+    m_lblPeriodsFilled = LiteralText::label(QString(), this);
     m_lblPeriodsFilled->setObjectName(QStringLiteral("lblPeriodsFilled"));
     auto* cmdAdd = new QPushButton(QStringLiteral("&Add"), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
@@ -69,10 +70,10 @@ AutoFillSubjectsPage::AutoFillSubjectsPage(WizardProgress& progress, AutoFillAns
     layout->addWidget(m_lstIncludeSubjects, 3, 0, 1, 2);
     layout->addWidget(cmdRemove, 3, 2, Qt::AlignTop);
     auto* counters = new QHBoxLayout;
-    counters->addWidget(new QLabel(QStringLiteral("Periods available:"), this));
+    counters->addWidget(LiteralText::label(QStringLiteral("Periods available:"), this));
     counters->addWidget(m_lblPeriodsAvailable);
     counters->addSpacing(24);
-    counters->addWidget(new QLabel(QStringLiteral("Periods filled:"), this));
+    counters->addWidget(LiteralText::label(QStringLiteral("Periods filled:"), this));
     counters->addWidget(m_lblPeriodsFilled);
     counters->addStretch();
     layout->addLayout(counters, 4, 0, 1, 3);

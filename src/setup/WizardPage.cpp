@@ -1,5 +1,6 @@
 #include "WizardPage.h"
 
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/Resources.h"
 
@@ -91,7 +92,7 @@ void WizardPage::showSubPage(WizardPage& subPage) {
 }
 
 QLabel& WizardPage::addLabel(const QString& name, const QString& text) {
-    auto* label = new QLabel(text, this);
+    auto* label = LiteralText::label(text, this);
     label->setObjectName(name);
     label->setWordWrap(true);
     m_body->addWidget(label);

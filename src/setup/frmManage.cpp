@@ -8,6 +8,7 @@
 #include "app/frmTableWindow.h"
 #include "data/RecordDelete.h"
 #include "frmRecordEditor.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 
@@ -73,7 +74,7 @@ void frmManage::buildFrame(NameLists::List list) {
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1%1").arg(int(list)));
     frame->setFrameShape(QFrame::StyledPanel);
-    auto* label = new QLabel(QLatin1String(texts.label), frame);
+    auto* label = LiteralText::label(QLatin1String(texts.label), frame);
     label->setObjectName(QStringLiteral("Label2%1").arg(int(list)));
     auto* names = new QListWidget(frame);
     names->setObjectName(QLatin1String(texts.list));

@@ -4,6 +4,7 @@
 #include "app/ListHelpers.h"
 #include "app/ModMain.h"
 #include "data/RecordEdit.h"
+#include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 #include "platform/OkCancelButtons.h"
@@ -42,7 +43,7 @@ frmRecordEditor::frmRecordEditor(ModMain& state, NameLists::List list, QWidget* 
     setWindowTitle(QLatin1String(texts.title));
 
     auto* layout = new QVBoxLayout(this);
-    auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
+    auto* nameLabel = LiteralText::label(QStringLiteral("Name:"), this);
     nameLabel->setObjectName(QStringLiteral("lblName"));
     m_txtName = new QLineEdit(this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
@@ -51,7 +52,8 @@ frmRecordEditor::frmRecordEditor(ModMain& state, NameLists::List list, QWidget* 
     layout->addWidget(nameLabel);
     layout->addWidget(m_txtName);
     if (list == NameLists::Tutor) {
-        auto* subjectsLabel = new QLabel(QStringLiteral("Subjects taught by this tutor:"), this);
+        auto* subjectsLabel =
+            LiteralText::label(QStringLiteral("Subjects taught by this tutor:"), this);
         subjectsLabel->setObjectName(QStringLiteral("lblSubjects"));
         m_lstSubjects = new QListWidget(this);
         m_lstSubjects->setObjectName(QStringLiteral("lstSubjects"));

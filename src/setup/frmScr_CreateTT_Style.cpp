@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/ListHelpers.h"
 #include "app/StylePreview.h"
+#include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 
 #include <QGridLayout>
@@ -29,8 +30,8 @@ frmScr_CreateTT_Style::frmScr_CreateTT_Style(WizardProgress& progress,
     // Room for the taller of the stored pictures, inside the frame.
     m_picPreview->setFixedSize(150, 76);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Select the style:"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Preview:"), this), 0, 1);
+    grid->addWidget(LiteralText::label(QStringLiteral("Select the style:"), this), 0, 0);
+    grid->addWidget(LiteralText::label(QStringLiteral("Preview:"), this), 0, 1);
     grid->addWidget(m_lstStyle, 1, 0);
     grid->addWidget(m_picPreview, 1, 1, Qt::AlignTop);
     body().addLayout(grid);

@@ -1,0 +1,182 @@
+#include "LeftBarDriver.h"
+#include "TestData.h"
+#include "TestFixture.h"
+#include "WizardScript.h"
+
+#include "app/MainMenus.h"
+#include "app/TreeBars.h"
+#include "app/frmMain.h"
+#include "app/frmTableWindow.h"
+#include "app/frmTip.h"
+#include "output/frmFind.h"
+#include "platform/LiteralText.h"
+#include "platform/MsgBox.h"
+#include "setup/frmManage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWindow>
+
+using namespace TestData;
+
+namespace {
+
+// Names a school has typed, each read by Qt as marks somewhere when taken as they are.
+void addOddNames() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("markup") << "<b>bold</b><script>alert(1)</script>&amp;";
+    QTest::newRow("ampersand") << "R&D";
+    QTest::newRow("two ampersands") << "Smith && Jones";
+    QTest::newRow("title placeholder") << "A [*] B";
+    QTest::newRow("two placeholders") << "[*][*]";
+    QTest::newRow("tips line") << "<b>bold</b> <img src=\"x\"> &amp;";
+}
+
+// Qt draws a label's or a box's text as markup when told so, or when left to guess and the text
+// looks like markup.
+template <typename Shown> bool drawsMarkup(const Shown& shown) {
+    return shown.textFormat() == Qt::RichText || shown.textFormat() == Qt::MarkdownText ||
+           (shown.textFormat() == Qt::AutoText && Qt::mightBeRichText(shown.text()));
+}
+
+// The text a menu draws for an item: its '&' marks taken out.
+QString shownInMenu(const QAction& item) {
+    return item.iconText();
+}
+
+int tutorTimetable(TestFixture& f, const QString& name) {
+    const int tutor = addName(f.db(), "Tutor", name);
+    return addTimetable(f.db(), "Tutor", tutor, {"Mon"}, {{"09:00:00", 40}});
+}
+
+frmTableWindow* windowOf(frmMain& main, int timetableId) {
+    for (frmTableWindow* window : main.timetableWindows()) {
+        if (window->Tag() == timetableId)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_oddnames : public QObject {
+    Q_OBJECT
+private slots:
+    void timetableTitleLabelShowsTheName_data() { addOddNames(); }
+    void timetableTitleLabelShowsTheName();
+    void tipLineIsShownAsWritten_data() { addOddNames(); }
+    void tipLineIsShownAsWritten();
+    void messageBoxShowsItsTextAsGiven_data() { addOddNames(); }
+    void messageBoxShowsItsTextAsGiven();
+    void menusListTheNameAsTyped_data() { addOddNames(); }
+    void menusListTheNameAsTyped();
+    void windowTitleShowsTheNameAsTyped_data() { addOddNames(); }
+    void windowTitleShowsTheNameAsTyped();
+    void timetableWindowTitleKeepsThePlaceholder();
+};
+
+void tst_oddnames::timetableTitleLabelShowsTheName() {
+    QFETCH(QString, name);
+    TestFixture f;
+    const int id = tutorTimetable(f, name);
+    frmTableWindow* window = windowOf(f.main(), id);
+    QVERIFY(window);
+    QCOMPARE(window->lblTitle().text(), "Tutor " + name);
+    QVERIFY(!drawsMarkup(window->lblTitle()));
+}
+
+void tst_oddnames::tipLineIsShownAsWritten() {
+    QFETCH(QString, name);
+    TestFixture f;
+    QFile file(f.folder() + "/TipOfTheDay.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(name.toUtf8() + "\n");
+    file.close();
+    frmTip tip;
+    QCOMPARE(tip.lblTipText().text(), name);
+    QVERIFY(!drawsMarkup(tip.lblTipText()));
+}
+
+void tst_oddnames::messageBoxShowsItsTextAsGiven() {
+    QFETCH(QString, name);
+    SeamsReset realBoxes;
+    int seen = 0;
+    QString shownText;
+    bool markup = true;
+    // The box is modal: look at it and close it from inside its own event loop.
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        ++seen;
+        shownText = box->text();
+        markup = drawsMarkup(*box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    const QString text = "The name \"" + name + "\" could not be added.\r\n\r\nDisk full";
+    QCOMPARE(MsgBox(text, vb::vbExclamation), int(vb::vbOK));
+    QCOMPARE(seen, 1);
+    QCOMPARE(shownText, text);
+    QVERIFY(!markup);
+}
+
+void tst_oddnames::menusListTheNameAsTyped() {
+    QFETCH(QString, name);
+    TestFixture f;
+    const int id = tutorTimetable(f, name);
+    frmMain& main = f.main();
+
+    const QList<QAction*> viewTable = main.viewTableMenu()->actions();
+    QCOMPARE(viewTable.size(), 1);
+    QCOMPARE(shownInMenu(*viewTable.first()), "Tutor " + name);
+    QCOMPARE(viewTable.first()->data().toString(), QStringLiteral("k%1").arg(id));
+
+    QMenu& window = *main.menus().menu("mnuWindow");
+    emit window.aboutToShow();
+    QStringList listed;
+    for (const QAction* item : window.actions()) {
+        if (item->isCheckable())
+            listed << shownInMenu(*item);
+    }
+    QCOMPARE(listed, QStringList{"1 Tutor " + name});
+}
+
+void tst_oddnames::windowTitleShowsTheNameAsTyped() {
+    QFETCH(QString, name);
+    QWidget window;
+    LiteralText::setWindowTitle(window, name);
+    window.winId(); // the desktop's window, whose title the frame draws
+    QCOMPARE(window.windowHandle()->title(), name);
+    QCOMPARE(LiteralText::windowTitle(window), name);
+}
+
+void tst_oddnames::timetableWindowTitleKeepsThePlaceholder() {
+    TestFixture f;
+    const int room = addName(f.db(), "Room", "A [*] B");
+    const int id = addTimetable(f.db(), "Room", room, {"Mon"}, {{"09:00:00", 40}});
+    frmTableWindow* window = windowOf(f.main(), id);
+    QVERIFY(window);
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    QVERIFY(sub);
+    QCOMPARE(LiteralText::windowTitle(*window), QStringLiteral("Room A [*] B"));
+    QCOMPARE(LiteralText::windowTitle(*sub), QStringLiteral("Room A [*] B"));
+    // Maximised, the window's title joins the main window's, which the desktop draws.
+    sub->showMaximized();
+    QVERIFY(f.main().windowHandle()->title().contains(QStringLiteral("[Room A [*] B]")));
+}
+
+QTEST_MAIN(tst_oddnames)
+#include "tst_oddnames.moc"
