@@ -70,6 +70,17 @@ frmTableWindow* windowOf(frmMain& main, int timetableId) {
     return nullptr;
 }
 
+// A name longer than Qt's line edits take by default (32,767 characters).
+const QString LongName = QString(50'000, QLatin1Char('a')) + QString(50'000, QLatin1Char('b'));
+
+// Pastes `text` into the box from the clipboard, as a user does with Ctrl+V.
+void paste(QLineEdit& box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    box.setFocus(Qt::MouseFocusReason);
+    box.selectAll();
+    QTest::keySequence(&box, QKeySequence::Paste);
+}
+
 } // namespace
 
 class tst_oddnames : public QObject {
@@ -86,6 +97,12 @@ private slots:
     void windowTitleShowsTheNameAsTyped_data() { addOddNames(); }
     void windowTitleShowsTheNameAsTyped();
     void timetableWindowTitleKeepsThePlaceholder();
+
+    void manageAddStoresAPastedLongNameWhole();
+    void leftBarBoxAddsAPastedLongNameWhole();
+    void wizardStoresALongOwnerAndDayWhole();
+    void findBoxTakesALongTextWhole();
+    void longNamesTimetableOpensInReach();
 };
 
 void tst_oddnames::timetableTitleLabelShowsTheName() {
@@ -176,6 +193,88 @@ void tst_oddnames::timetableWindowTitleKeepsThePlaceholder() {
     // Maximised, the window's title joins the main window's, which the desktop draws.
     sub->showMaximized();
     QVERIFY(f.main().windowHandle()->title().contains(QStringLiteral("[Room A [*] B]")));
+}
+
+void tst_oddnames::manageAddStoresAPastedLongNameWhole() {
+    TestFixture f;
+    frmManage dialog(f.main());
+    dialog.SelectTab(NameLists::Tutor);
+    WizardScript script(1);
+    script.then([](QDialog& editor) {
+        auto* name = editor.findChild<QLineEdit*>(QStringLiteral("txtName"));
+        QVERIFY(name);
+        paste(*name, LongName);
+        QCOMPARE(name->text().size(), LongName.size());
+        press(editor, "cmdOK");
+    });
+    press(dialog, "cmdOK"); // the tutors' Add button
+    QVERIFY(script.finished());
+    QCOMPARE(script.unexpected, 0);
+    QCOMPARE(scalar(f.db(), "SELECT MAX(LENGTH(Name)) FROM Tutor"), LongName.size());
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Tutor WHERE Name = ?", {LongName}), 1);
+    QVERIFY(!dialog.list(NameLists::Tutor).findItems(LongName, Qt::MatchExactly).isEmpty());
+}
+
+void tst_oddnames::leftBarBoxAddsAPastedLongNameWhole() {
+    TestFixture f;
+    TreeBars& bars = f.main().picLeftBar();
+    NameBox& box = bars.nameBox(TreeBars::Rooms);
+    paste(box, LongName);
+    QCOMPARE(box.text().size(), LongName.size());
+    LeftBarDriver::leaveTo(bars, TreeBars::Rooms, TreeBars::Classes);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Room WHERE Name = ?", {LongName}), 1);
+    QVERIFY(bars.FindTreeNodeByText(TreeBars::Rooms, LongName));
+    QVERIFY(f.boxes.calls.isEmpty());
+}
+
+void tst_oddnames::wizardStoresALongOwnerAndDayWhole() {
+    TestFixture f;
+    addSmallSchool(f.db());
+    const QString longDay = "Day " + LongName;
+    const auto next = [](QDialog& page) { press(page, "cmdNext"); };
+    WizardScript script;
+    script.then(next).then(next).then(next); // welcome, style, type (class)
+    script.then([](QDialog& who) {
+        auto* owner = who.findChild<QLineEdit*>(QStringLiteral("txtWho"));
+        QVERIFY(owner);
+        paste(*owner, LongName);
+        press(who, "cmdNext");
+    });
+    script.then([](QDialog& days) { press(days, "cmdCustom"); });
+    script.then([&longDay](QDialog& custom) {
+        auto* day = custom.findChild<QLineEdit*>(QStringLiteral("txtAdd"));
+        QVERIFY(day);
+        paste(*day, longDay);
+        press(custom, "cmdAdd");
+        press(custom, "cmdNext");
+    });
+    script.then(next).then(next); // hours, finished
+    QVERIFY(f.trigger("mnuFileNew"));
+    QCOMPARE(script.unexpected, 0);
+    QVERIFY(script.finished());
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Class WHERE Name = ?", {LongName}), 1);
+    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM YTitle WHERE DOW = ?", {longDay}), 1);
+}
+
+void tst_oddnames::findBoxTakesALongTextWhole() {
+    TestFixture f;
+    frmFind find(f.main());
+    paste(find.txtFind(), LongName);
+    QCOMPARE(find.txtFind().text().size(), LongName.size());
+}
+
+void tst_oddnames::longNamesTimetableOpensInReach() {
+    TestFixture f;
+    const int id = tutorTimetable(f, LongName);
+    frmTableWindow* window = windowOf(f.main(), id);
+    QVERIFY(window);
+    QCOMPARE(window->lblTitle().text(), "Tutor " + LongName);
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    QVERIFY(sub);
+    const QRect workspace = f.main().mdiArea()->viewport()->rect();
+    QVERIFY2(workspace.contains(sub->geometry().topLeft()),
+             qPrintable(QStringLiteral("at %1, %2").arg(sub->x()).arg(sub->y())));
+    QVERIFY(sub->width() <= workspace.width());
 }
 
 QTEST_MAIN(tst_oddnames)

@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-NameBox::NameBox(QWidget* parent) : QLineEdit(parent) {}
+NameBox::NameBox(QWidget* parent) : TextBox(parent) {}
 
 void NameBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -11,17 +11,17 @@ void NameBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     emit keyPressed(event->key(), !text().isEmpty());
-    QLineEdit::keyPressEvent(event);
+    TextBox::keyPressEvent(event);
 }
 
 void NameBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
+    TextBox::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         emit gotFocus();
 }
 
 void NameBox::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
+    TextBox::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         emit lostFocus();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QLineEdit>
+#include "platform/TextBox.h"
 
 // A name box of the left bar: reports Enter, Backspace/Delete and a real loss of focus (not one
 // caused by a menu, a pop-up or another window) to its owner.
-class NameBox : public QLineEdit {
+class NameBox : public TextBox {
     Q_OBJECT
 public:
     explicit NameBox(QWidget* parent = nullptr);

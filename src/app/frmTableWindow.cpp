@@ -45,6 +45,8 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
     m_title = LiteralText::label(QString(), b);
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setAlignment(Qt::AlignCenter);
+    // A long name is clipped at the window's edge instead of widening the window out of reach.
+    m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_grid = new FlexGrid(b);
     m_grid->setObjectName(QStringLiteral("g"));
 

@@ -7,6 +7,7 @@
 #include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/RedrawOff.h"
+#include "platform/TextBox.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,7 +22,7 @@ frmFind::frmFind(frmMain& main) : QDialog(&main), m_main(main) {
 
     m_lblSlot = LiteralText::label(QStringLiteral("Find what:"), this);
     m_lblSlot->setObjectName(QStringLiteral("lblSlot"));
-    m_txtFind = new QLineEdit(this);
+    m_txtFind = new TextBox(this);
     m_txtFind->setObjectName(QStringLiteral("txtFind"));
     m_txtFind->setMinimumWidth(220);
     m_lblSlot->setBuddy(m_txtFind);

@@ -8,6 +8,7 @@
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 #include "platform/OkCancelButtons.h"
+#include "platform/TextBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ frmRecordEditor::frmRecordEditor(ModMain& state, NameLists::List list, QWidget* 
     auto* layout = new QVBoxLayout(this);
     auto* nameLabel = LiteralText::label(QStringLiteral("Name:"), this);
     nameLabel->setObjectName(QStringLiteral("lblName"));
-    m_txtName = new QLineEdit(this);
+    m_txtName = new TextBox(this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setMinimumWidth(260);
     nameLabel->setBuddy(m_txtName);

@@ -1,6 +1,7 @@
 #include "frmScr_CreateTT_CustomDOW.h"
 
 #include "platform/MsgBox.h"
+#include "platform/TextBox.h"
 
 #include <QLineEdit>
 
@@ -21,7 +22,7 @@ frmScr_CreateTT_CustomDOW::frmScr_CreateTT_CustomDOW(WizardProgress& progress,
                 1},
           parent),
       m_answers(answers) {
-    m_txtAdd = new QLineEdit(this);
+    m_txtAdd = new TextBox(this);
     m_txtAdd->setObjectName(QStringLiteral("txtAdd"));
     setInput(m_txtAdd);
 }

@@ -5,6 +5,7 @@
 #include "data/NameLists.h"
 #include "data/TimetableView.h"
 #include "platform/MsgBox.h"
+#include "platform/TextBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +26,7 @@ frmScr_CreateTT_Who::frmScr_CreateTT_Who(WizardProgress& progress, NewTimetableA
     body().addWidget(m_cboWho);
     body().addSpacing(8);
     addLabel(QStringLiteral("Label31"), QStringLiteral("Or enter a new name:"));
-    m_txtWho = new QLineEdit(this);
+    m_txtWho = new TextBox(this);
     m_txtWho->setObjectName(QStringLiteral("txtWho"));
     body().addWidget(m_txtWho);
     body().addStretch();
