@@ -25,6 +25,6 @@ Result<std::unique_ptr<CopyLock>> CopyLock::take(const QString& databasePath) {
     if (::flock(lock->m_file.handle(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
         return Error{
             QStringLiteral("It is open in another copy of Periwell, on this computer or another. "
-                           "Close that copy, or work in it.")};
+                           "Work in that copy, or close it and start Periwell again.")};
     return lock;
 }

@@ -4,8 +4,10 @@
 
 namespace {
 
-const QString AskForPermission =
-    QStringLiteral("Ask whoever looks after this computer to give you that permission.");
+// Ends each permission reason: who can mend it and how.
+QString askToBeLet(const QString& what) {
+    return QStringLiteral("Ask whoever looks after this computer to let you %1.").arg(what);
+}
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -26,22 +28,23 @@ std::optional<QString> engineReason(const QString& engineText) {
 
 std::optional<QString> permissionReason(const FileFacts& facts) {
     if (!facts.readable)
-        return QStringLiteral("You have no permission to read the file. ") + AskForPermission;
+        return QStringLiteral("You have no permission to read the file. ") +
+               askToBeLet(QStringLiteral("read and change it"));
     if (facts.journalWaiting && !facts.folderWritable)
         return QStringLiteral("The last change to the file was cut off, and Periwell cannot undo "
-                              "it because the "
-                              "folder %1 is read-only. Let Periwell change files in that folder, "
-                              "then start it "
-                              "again. Do not delete the file %2: it holds what must be undone.")
-            .arg(native(facts.folder), native(facts.path + QStringLiteral("-journal")));
+                              "it because the folder %1 is read-only. %2 Then start Periwell "
+                              "again; until then, do not delete the file %3: it holds what must "
+                              "be undone.")
+            .arg(native(facts.folder), askToBeLet(QStringLiteral("change files in that folder")),
+                 native(facts.path + QStringLiteral("-journal")));
     if (!facts.folderWritable)
-        return QStringLiteral(
-                   "The folder %1 is read-only. Periwell writes a journal beside the file while it "
-                   "stores a change, so it must be able to change files in that folder. %2")
-            .arg(native(facts.folder), AskForPermission);
+        return QStringLiteral("The folder %1 is read-only. Periwell writes a journal beside the "
+                              "file while it stores a change, so it must be able to change files "
+                              "in that folder. %2")
+            .arg(native(facts.folder), askToBeLet(QStringLiteral("change files there")));
     if (!facts.writable)
         return QStringLiteral("The file is read-only: you have no permission to change it. ") +
-               AskForPermission;
+               askToBeLet(QStringLiteral("change it"));
     return std::nullopt;
 }
 
