@@ -1,6 +1,5 @@
 #include "TestFixture.h"
 
-#include "data/CopyLock.h"
 #include "data/FileFacts.h"
 #include "data/Geometry.h"
 #include "data/OpenFailure.h"

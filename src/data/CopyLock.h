@@ -17,12 +17,11 @@ public:
     // The lock on the file at `databasePath`, or the reason it cannot be had.
     static Result<std::unique_ptr<CopyLock>> take(const QString& databasePath);
 
-    static QString lockPath(const QString& databasePath);
-
     CopyLock(const CopyLock&) = delete;
     CopyLock& operator=(const CopyLock&) = delete;
 
 private:
+    static QString lockPath(const QString& databasePath);
     explicit CopyLock(const QString& path) : m_file(path) {}
     bool open();
 
