@@ -111,8 +111,8 @@ Result<QHash<int, QVariant>> storedSizes(const DBConnection& db, const QString& 
     return sizes;
 }
 
-// An update for each listed size that differs from the stored one; ids the timetable does not
-// hold are left out, as an update of them would change nothing.
+// An update for each listed size that differs from the stored one; an id the timetable no
+// longer holds is left out, as its update would change nothing.
 Result<void> addChanged(QList<SizeUpdate>& updates, const DBConnection& db, const QString& readSql,
                         const QString& writeSql, int timetableId,
                         const QList<std::pair<int, int>>& sizes) {
