@@ -1,6 +1,9 @@
 #include "TestFixture.h"
 
+#include "data/FileFacts.h"
 #include "data/Geometry.h"
+#include "data/OpenFailure.h"
+#include "data/RequiredSchema.h"
 #include "data/TimeText.h"
 
 #include <QCryptographicHash>
@@ -10,6 +13,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +56,43 @@ QString journalMode(const DBConnection& db) {
     return row && row.value() ? row.value()->value(0).toString() : QString();
 }
 
+// The column names of a table, as a raw connection reads them.
+QStringList columnsOf(const QString& path, const QString& table) {
+    QStringList columns;
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "columns");
+        raw.setDatabaseName(path);
+        if (!raw.open())
+            qFatal("cannot open %s", qPrintable(path));
+        QSqlQuery query(raw);
+        if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table)))
+            qFatal("%s", qPrintable(query.lastError().text()));
+        while (query.next())
+            columns << query.value(1).toString();
+    }
+    QSqlDatabase::removeDatabase("columns");
+    return columns;
+}
+
+// Rebuilds a table without one column (an indexed column cannot simply be dropped).
+void dropColumn(const QString& path, const QString& table, const QString& column) {
+    QStringList kept = columnsOf(path, table);
+    kept.removeAll(column);
+    runRaw(path,
+           {QStringLiteral("CREATE TABLE Rebuilt AS SELECT %1 FROM %2").arg(kept.join(", "), table),
+            QStringLiteral("DROP TABLE %1").arg(table),
+            QStringLiteral("ALTER TABLE Rebuilt RENAME TO %1").arg(table)});
+}
+
+// A file system stand-in where everything is allowed; each case takes one thing away.
+FileFacts usableFile() {
+    FileFacts facts;
+    facts.path = "/school/db.mdb";
+    facts.folder = "/school";
+    facts.exists = facts.isFile = facts.readable = facts.writable = facts.folderWritable = true;
+    return facts;
+}
+
 QString nameOf(const DBConnection& db, const QString& table, int id) {
     Result<std::optional<QSqlRecord>> row =
         db.firstRow(QStringLiteral("SELECT Name FROM %1 WHERE ID = ?").arg(table), {id});
@@ -79,6 +121,17 @@ private slots:
     void fileUsesTheRollbackJournal();
     void copyOfTheOpenFileHoldsTheLatestChange();
     void staleIndexIsRefused();
+    void missingColumnIsRefusedLikeAMissingTable_data();
+    void missingColumnIsRefusedLikeAMissingTable();
+    void requiredColumnsCoverTheSchema();
+    void refusalSaysWhatHappened_data();
+    void refusalSaysWhatHappened();
+    void fileFactsFollowTheModeBits_data();
+    void fileFactsFollowTheModeBits();
+    void linkLoopIsRefusedByName();
+    void readOnlyFolderIsNamed_data();
+    void readOnlyFolderIsNamed();
+    void secondCopyIsRefusedWhileTheFirstHasTheFile();
 };
 
 void tst_database::freshFileHoldsSeedRows() {
@@ -364,6 +417,230 @@ void tst_database::staleIndexIsRefused() {
     QVERIFY(!opened);
     QVERIFY2(opened.error().message.contains("damaged"), qPrintable(opened.error().message));
     QCOMPARE(fileHash(path), before);
+}
+
+void tst_database::missingColumnIsRefusedLikeAMissingTable_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column"); // empty: the whole table is gone
+    for (const RequiredSchema::Table& table : RequiredSchema::tables()) {
+        QTest::addRow("%s", qPrintable(table.name)) << table.name << QString();
+        for (const QString& column : table.columns)
+            QTest::addRow("%s.%s", qPrintable(table.name), qPrintable(column))
+                << table.name << column;
+    }
+}
+
+void tst_database::missingColumnIsRefusedLikeAMissingTable() {
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db.mdb");
+    QCOMPARE(TestFixture::makeDatabase(path), QString());
+    if (column.isEmpty())
+        runRaw(path, {QStringLiteral("DROP TABLE %1").arg(table)});
+    else
+        dropColumn(path, table, column);
+    const QByteArray before = fileHash(path);
+
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
+    QVERIFY(!opened);
+    const QString& message = opened.error().message;
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("table ") + table), qPrintable(message));
+    if (!column.isEmpty())
+        QVERIFY2(message.contains(QStringLiteral("column ") + column), qPrintable(message));
+    QCOMPARE(fileHash(path), before);
+}
+
+void tst_database::requiredColumnsCoverTheSchema() {
+    // Every column of a fresh file is one the program uses, but for one kept for old files.
+    const QSet<QString> unused{"YTitle.ExamDate"};
+    TestFixture f;
+    QSet<QString> required;
+    QStringList tables;
+    for (const RequiredSchema::Table& table : RequiredSchema::tables()) {
+        tables << table.name.toLower();
+        for (const QString& column : table.columns)
+            required.insert(table.name + "." + column);
+    }
+    Result<QSqlQuery> stored = f.db().exec("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                           "AND name <> 'sqlite_sequence' ORDER BY name");
+    QVERIFY(stored);
+    int seen = 0;
+    while (stored.value().next()) {
+        const QString table = stored.value().value(0).toString();
+        QVERIFY2(tables.contains(table.toLower()), qPrintable(table));
+        ++seen;
+        for (const QString& column : columnsOf(f.dbPath(), table)) {
+            const QString name = table + "." + column;
+            QVERIFY2(required.contains(name) != unused.contains(name), qPrintable(name));
+        }
+    }
+    QCOMPARE(seen, tables.size());
+}
+
+void tst_database::refusalSaysWhatHappened_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("engineText");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no read permission") << "unreadable"
+                                        << "unable to open database file"
+                                        << "You have no permission to read the file";
+    QTest::newRow("hot journal in a read-only folder")
+        << "journal, read-only folder"
+        << "disk I/O error"
+        << "The last change to the file was cut off, and Periwell cannot undo it because the "
+           "folder "
+           "/school is read-only";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "unable to open database file"
+                                      << "The folder /school is read-only";
+    QTest::newRow("read-only file") << "read-only file"
+                                    << "attempt to write a readonly database"
+                                    << "The file is read-only";
+    QTest::newRow("a journal in a folder that can be changed")
+        << "journal"
+        << "attempt to write a readonly database"
+        << "The file cannot be written";
+    QTest::newRow("the engine knows better") << "read-only folder"
+                                             << "file is not a database"
+                                             << "The file is not a database.";
+    QTest::newRow("locked") << "read-only file"
+                            << "database is locked"
+                            << "The database is locked by another program.";
+    QTest::newRow("anything else, in the engine's words") << ""
+                                                          << "out of memory"
+                                                          << "out of memory";
+}
+
+void tst_database::refusalSaysWhatHappened() {
+    QFETCH(QString, fault);
+    QFETCH(QString, engineText);
+    QFETCH(QString, reason);
+    FileFacts facts = usableFile();
+    facts.readable = !fault.contains("unreadable");
+    facts.journalWaiting = fault.contains("journal");
+    facts.folderWritable = !fault.contains("read-only folder");
+    facts.writable = !fault.contains("read-only file");
+    const QString told = OpenFailure::reason(facts, engineText);
+    QVERIFY2(told.startsWith(reason), qPrintable(told));
+}
+
+void tst_database::fileFactsFollowTheModeBits_data() {
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::newRow("ordinary") << 0644 << 0755 << false << true << true << true;
+    QTest::newRow("no read permission") << 0200 << 0755 << false << false << true << true;
+    QTest::newRow("read-only file") << 0444 << 0755 << false << true << false << true;
+    QTest::newRow("read-only folder") << 0644 << 0555 << false << true << true << false;
+    QTest::newRow("journal in a read-only folder") << 0644 << 0555 << true << true << true << false;
+}
+
+void tst_database::fileFactsFollowTheModeBits() {
+    QFETCH(int, fileMode);
+    QFETCH(int, folderMode);
+    QFETCH(bool, journal);
+    QFETCH(bool, readable);
+    QFETCH(bool, writable);
+    QFETCH(bool, folderWritable);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("school");
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + "/db.mdb";
+    QCOMPARE(TestFixture::makeDatabase(path), QString());
+    if (journal) {
+        QFile waiting(path + "-journal");
+        QVERIFY(waiting.open(QIODevice::WriteOnly));
+        waiting.write(QByteArray(512, 'j'));
+    }
+    QCOMPARE(chmod(QFile::encodeName(path).constData(), mode_t(fileMode)), 0);
+    QCOMPARE(chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)), 0);
+    const FileFacts facts = FileFacts::of(path);
+    chmod(QFile::encodeName(folder).constData(), 0755); // so the temporary folder can go
+    QVERIFY(facts.exists && facts.isFile && !facts.linkLoop);
+    QCOMPARE(facts.readable, readable);
+    QCOMPARE(facts.writable, writable);
+    QCOMPARE(facts.folderWritable, folderWritable);
+    QCOMPARE(facts.journalWaiting, journal);
+}
+
+void tst_database::linkLoopIsRefusedByName() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("db.mdb");
+    QVERIFY(QFile::link(dir.filePath("other.mdb"), path));
+    QVERIFY(QFile::link(path, dir.filePath("other.mdb")));
+    Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
+    QVERIFY(!opened);
+    QVERIFY2(opened.error().message.contains("loop of links"), qPrintable(opened.error().message));
+    QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(path)));
+
+    const QString dangling = dir.filePath("gone.mdb");
+    QVERIFY(QFile::link(dir.filePath("nowhere.mdb"), dangling));
+    opened = DBConnection::open(dangling);
+    QVERIFY(!opened);
+    QVERIFY2(opened.error().message.contains("link to " +
+                                             QDir::toNativeSeparators(dir.filePath("nowhere.mdb"))),
+             qPrintable(opened.error().message));
+}
+
+void tst_database::readOnlyFolderIsNamed_data() {
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << false << "is read-only. Periwell writes a journal";
+    QTest::newRow("cut-off change in a read-only folder")
+        << true << "The last change to the file was cut off";
+}
+
+void tst_database::readOnlyFolderIsNamed() {
+    // The engine cannot write (a read-only open stands in for a user who may not), and the
+    // folder's mode bits say why.
+    QFETCH(bool, journal);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("school");
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + "/db.mdb";
+    QCOMPARE(TestFixture::makeDatabase(path), QString());
+    if (journal) {
+        QFile waiting(path + "-journal");
+        QVERIFY(waiting.open(QIODevice::WriteOnly));
+        waiting.write(QByteArray(512, 'j'));
+    }
+    const QByteArray before = fileHash(path);
+    QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    Result<std::unique_ptr<DBConnection>> opened =
+        DBConnection::open(path, DBConnection::Options{100, true});
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    QVERIFY(!opened);
+    QVERIFY2(opened.error().message.contains(reason), qPrintable(opened.error().message));
+    QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(folder)));
+    QCOMPARE(fileHash(path), before);
+}
+
+void tst_database::secondCopyIsRefusedWhileTheFirstHasTheFile() {
+    TestFixture f;
+    DBConnection::Options program;
+    program.oneCopyOnly = true;
+    {
+        Result<std::unique_ptr<DBConnection>> first = DBConnection::open(f.dbPath(), program);
+        QVERIFY2(first, first ? "" : qPrintable(first.error().message));
+        const QByteArray before = fileHash(f.dbPath());
+        Result<std::unique_ptr<DBConnection>> second = DBConnection::open(f.dbPath(), program);
+        QVERIFY(!second);
+        QVERIFY2(second.error().message.contains("open in another copy of Periwell"),
+                 qPrintable(second.error().message));
+        QVERIFY(second.error().message.contains(QDir::toNativeSeparators(f.dbPath())));
+        QCOMPARE(fileHash(f.dbPath()), before);
+        // Other readers, such as a backup, still get in.
+        QCOMPARE(scalar(*f.openSecond(), "SELECT COUNT(*) FROM Special"), 4);
+        QVERIFY(first.value()->insertRow("Room", {{"Name", "R1"}}));
+    }
+    Result<std::unique_ptr<DBConnection>> again = DBConnection::open(f.dbPath(), program);
+    QVERIFY2(again, again ? "" : qPrintable(again.error().message));
 }
 
 QTEST_MAIN(tst_database)

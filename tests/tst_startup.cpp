@@ -170,8 +170,9 @@ void tst_startup::firstRunPromptsOnce() {
         return int(QDialog::Rejected); // the tip of the day: closed
     };
     f.boxes.answers = answers;
-    ModMain shared;
-    QVERIFY(StartUp(shared));
+    auto shared = std::make_unique<ModMain>();
+    QVERIFY(StartUp(*shared));
+    shared.reset(); // the program ends before the next start
     QCOMPARE(f.boxes.calls.size(), boxes);
     QCOMPARE(f.boxes.calls[0].text,
              QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. "
@@ -237,8 +238,9 @@ void tst_startup::untickedTipIsNotShownAtTheNextStart() {
         QTest::mouseClick(dialog.findChild<QCheckBox*>("chkLoadTipsAtStartup"), Qt::LeftButton);
         return int(QDialog::Accepted);
     };
-    ModMain first;
-    QVERIFY(StartUp(first));
+    auto first = std::make_unique<ModMain>();
+    QVERIFY(StartUp(*first));
+    first.reset(); // the program ends before the next start
     QCOMPARE(tips, 1);
     QCOMPARE(SettingsStore::GetSetting("periwell", "Options", "Show Tips at Startup", "-"),
              QStringLiteral("0"));

@@ -19,6 +19,8 @@ private slots:
     void readsColumnsDaysAndCells();
     void missingTimetableIsNothing();
     void geometryRoundTripsExactly();
+    void geometryWritesOnlyChangedSizes_data();
+    void geometryWritesOnlyChangedSizes();
     void lookCopiedFromAStyleWhole();
     void savedLookRoundTrips();
 };
@@ -167,6 +169,40 @@ void tst_timetablestore::geometryRoundTripsExactly() {
     QCOMPARE(content.columns[1].width, 2999);
     QCOMPARE(content.days[0].height, 1049);
     QCOMPARE(content.days[1].height, 17);
+}
+
+void tst_timetablestore::geometryWritesOnlyChangedSizes_data() {
+    QTest::addColumn<int>("fixedRowHeight");
+    QTest::addColumn<int>("secondWidth");
+    QTest::addColumn<int>("firstHeight");
+    QTest::addColumn<int>("rowsWritten");
+    QTest::newRow("as stored") << 570 << 1500 << 1050 << 0;
+    QTest::newRow("one width") << 570 << 2000 << 1050 << 1;
+    QTest::newRow("header") << 600 << 1500 << 1050 << 1;
+    QTest::newRow("header and a height") << 600 << 1500 << 900 << 2;
+}
+
+void tst_timetablestore::geometryWritesOnlyChangedSizes() {
+    QFETCH(int, fixedRowHeight);
+    QFETCH(int, secondWidth);
+    QFETCH(int, firstHeight);
+    QFETCH(int, rowsWritten);
+    TestFixture f;
+    const int id = addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Mon", "Tue"},
+                                {{"09:00:00"}, {"10:00:00"}});
+    const QList<int> columns = columnIds(f.db(), id);
+    const QList<int> days = dayIds(f.db(), id);
+    TimetableGeometry geometry{fixedRowHeight,
+                               1200,
+                               {{columns[0], 1500}, {columns[1], secondWidth}},
+                               {{days[0], firstHeight}, {days[1], 1050}}};
+    const int before = scalar(f.db(), "SELECT total_changes()");
+    QVERIFY(TimetableStore::saveGeometry(f.db(), id, geometry));
+    QCOMPARE(scalar(f.db(), "SELECT total_changes()") - before, rowsWritten);
+    const TimetableContent content = *TimetableStore::read(f.db(), id).value();
+    QCOMPARE(content.fixedRowHeight, fixedRowHeight);
+    QCOMPARE(content.columns[1].width, secondWidth);
+    QCOMPARE(content.days[0].height, firstHeight);
 }
 
 void tst_timetablestore::lookCopiedFromAStyleWhole() {

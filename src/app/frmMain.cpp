@@ -91,8 +91,10 @@ Result<void> frmMain::MDIForm_Load() {
     m_loaded = true;
 
     if (!m_state.hasDb()) {
+        DBConnection::Options options;
+        options.oneCopyOnly = true;
         Result<std::unique_ptr<DBConnection>> db =
-            DBConnection::open(ProgramInfo::filePath(QStringLiteral("db.mdb")));
+            DBConnection::open(ProgramInfo::filePath(QStringLiteral("db.mdb")), options);
         if (!db)
             return db.error();
         m_state.setDb(std::move(db).value());

@@ -1,5 +1,10 @@
 #include "DBConnection.h"
 
+#include "CopyLock.h"
+#include "FileFacts.h"
+#include "OpenFailure.h"
+#include "RequiredSchema.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -14,17 +19,6 @@ namespace {
 constexpr int ApplicationId = 1347768919;
 constexpr int SchemaVersion = 1;
 
-const QStringList& requiredTables() {
-    static const QStringList tables = {
-        QStringLiteral("class"),   QStringLiteral("tutor"),
-        QStringLiteral("room"),    QStringLiteral("subject"),
-        QStringLiteral("subjectstaughtbytutor"), QStringLiteral("special"),
-        QStringLiteral("style"),   QStringLiteral("timetableview"),
-        QStringLiteral("xtitle"),  QStringLiteral("ytitle"),
-        QStringLiteral("slot")};
-    return tables;
-}
-
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("periwell-%1").arg(++counter);
@@ -35,24 +29,14 @@ Error sqlError(const QSqlError& error, const QString& sql) {
     return Error{QStringLiteral("%1\n\nStatement: %2").arg(reason, sql.simplified())};
 }
 
-// Turns the engine's words for a failed open into a reason a user can act on.
-QString openFailureReason(const QString& engineText) {
-    const QString lower = engineText.toLower();
-    if (lower.contains(QLatin1String("not a database")) || lower.contains(QLatin1String("encrypted")))
-        return QStringLiteral("The file is not a database.");
-    if (lower.contains(QLatin1String("malformed")) || lower.contains(QLatin1String("corrupt")))
-        return QStringLiteral("The database is damaged (%1).").arg(engineText);
-    if (lower.contains(QLatin1String("locked")) || lower.contains(QLatin1String("busy")))
-        return QStringLiteral("The database is locked by another program.");
-    if (lower.contains(QLatin1String("readonly")) || lower.contains(QLatin1String("read-only")) ||
-        lower.contains(QLatin1String("unable to open")))
-        return QStringLiteral("The file cannot be written (%1).").arg(engineText);
-    return engineText;
+QString engineText(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-Error openError(const QString& path, const QString& reason) {
-    return Error{QStringLiteral("Periwell cannot open its database file\n%1\n\n%2")
-                     .arg(QDir::toNativeSeparators(path), reason)};
+// SQLITE_FULL: the disk has no room for the journal of even a one-page change.
+bool diskFull(const QSqlError& error) {
+    constexpr int SqliteFull = 13;
+    return (error.nativeErrorCode().toInt() & 0xFF) == SqliteFull;
 }
 
 } // namespace
@@ -69,53 +53,54 @@ DBConnection::~DBConnection() {
 }
 
 Result<std::unique_ptr<DBConnection>> DBConnection::open(const QString& path, Options options) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return openError(path, QStringLiteral("The file does not exist."));
-    if (!info.isFile())
-        return openError(path, QStringLiteral("It is not a file."));
+    const FileFacts facts = FileFacts::of(path);
+    if (std::optional<QString> refused = OpenFailure::beforeOpening(facts))
+        return OpenFailure::error(path, *refused);
+    std::unique_ptr<CopyLock> copyLock;
+    if (options.oneCopyOnly) {
+        Result<std::unique_ptr<CopyLock>> taken = CopyLock::take(path);
+        if (!taken)
+            return OpenFailure::error(path, taken.error().message);
+        copyLock = std::move(taken).value();
+    }
 
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // mode=rw: a missing file is an error, never a new empty database.
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           (options.readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                                 .arg(options.busyTimeoutMs)
-                                 .arg(options.readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY")
-                                                       : QString()));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(facts.path).toString(QUrl::FullyEncoded) +
+            (options.readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                .arg(options.busyTimeoutMs)
+                .arg(options.readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!db.open()) {
-            const QString reason = openFailureReason(db.lastError().text());
+            const QString reason =
+                OpenFailure::reason(FileFacts::of(path), engineText(db.lastError()));
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            return openError(path, reason);
+            return OpenFailure::error(path, reason);
         }
     }
-    std::unique_ptr<DBConnection> connection(new DBConnection(name, info.absoluteFilePath()));
+    std::unique_ptr<DBConnection> connection(new DBConnection(name, facts.path));
+    connection->m_copyLock = std::move(copyLock);
     // The cache first: the full check at open reads the whole file.
     connection->tune();
     if (Result<void> checked = connection->verify(); !checked)
-        return openError(path, checked.error().message);
+        return OpenFailure::error(path, checked.error().message);
     if (Result<void> journal = connection->useRollbackJournal(); !journal)
-        return openError(path, journal.error().message);
+        return OpenFailure::error(path, journal.error().message);
     return connection;
 }
 
 Result<void> DBConnection::verify() const {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    QSqlQuery query(db);
-    auto engineFailure = [&query]() {
-        return Error{openFailureReason(query.lastError().databaseText().isEmpty()
-                                           ? query.lastError().text()
-                                           : query.lastError().databaseText())};
-    };
-
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(QStringLiteral("PRAGMA application_id")) || !query.next())
-        return engineFailure();
+        return engineFailure(query);
     const int applicationId = query.value(0).toInt();
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return engineFailure();
+        return engineFailure(query);
     const int version = query.value(0).toInt();
     if (applicationId != ApplicationId || version != SchemaVersion)
         return Error{QStringLiteral("The file is not a Periwell database.")};
@@ -123,31 +108,64 @@ Result<void> DBConnection::verify() const {
     // The full check: a quicker one does not compare the indexes with their tables, and a
     // stale index is found only when a drawing or a write fails.
     if (!query.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !query.next())
-        return engineFailure();
+        return engineFailure(query);
     if (query.value(0).toString() != QLatin1String("ok"))
-        return Error{QStringLiteral("The database is damaged (%1).").arg(query.value(0).toString())};
+        return Error{
+            QStringLiteral("The database is damaged (%1).").arg(query.value(0).toString())};
+    query.finish();
+    if (Result<void> schema = verifySchema(); !schema)
+        return schema;
+    return verifyWritable();
+}
 
+Result<void> DBConnection::verifySchema() const {
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type = 'table'")))
-        return engineFailure();
-    QSet<QString> present;
+        return engineFailure(query);
+    QSet<QString> tables;
     while (query.next())
-        present.insert(query.value(0).toString());
-    for (const QString& table : requiredTables()) {
-        if (!present.contains(table))
+        tables.insert(query.value(0).toString());
+    for (const RequiredSchema::Table& table : RequiredSchema::tables()) {
+        if (!tables.contains(table.name.toLower()))
             return Error{QStringLiteral("The table %1 is missing: this is not a Periwell database.")
-                             .arg(table)};
+                             .arg(table.name)};
+        if (!query.prepare(QStringLiteral("SELECT lower(name) FROM pragma_table_info(?)")))
+            return engineFailure(query);
+        query.addBindValue(table.name);
+        if (!query.exec())
+            return engineFailure(query);
+        QSet<QString> columns;
+        while (query.next())
+            columns.insert(query.value(0).toString());
+        for (const QString& column : table.columns) {
+            if (!columns.contains(column.toLower()))
+                return Error{QStringLiteral(
+                                 "The table %1 has no column %2: this is not a Periwell database.")
+                                 .arg(table.name, column)};
+        }
     }
-
-    // Take and give back a write lock, so a locked or read-only file is refused now rather
-    // than at the user's first edit. The rollback leaves the file as it was.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return engineFailure();
-    const bool writable = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
-    const Error writeFailure = writable ? Error{} : engineFailure();
-    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-    if (!writable)
-        return writeFailure;
     return {};
+}
+
+Result<void> DBConnection::verifyWritable() const {
+    // Take and give back a write lock, so a locked or read-only file is refused now rather
+    // than at the user's first edit. The rollback leaves the file as it was. A full disk is
+    // no refusal: the school can still look at its timetables, and each edit says it failed.
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return engineFailure(query);
+    const bool writable = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+    const QSqlError writeError = query.lastError();
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (writable || diskFull(writeError))
+        return {};
+    return Error{OpenFailure::reason(FileFacts::of(m_path), engineText(writeError))};
+}
+
+Error DBConnection::engineFailure(const QSqlQuery& query) const {
+    return Error{OpenFailure::reason(FileFacts::of(m_path), engineText(query.lastError()))};
 }
 
 Result<void> DBConnection::useRollbackJournal() const {
@@ -155,9 +173,7 @@ Result<void> DBConnection::useRollbackJournal() const {
     // network drive. A file left in WAL mode is switched back, which needs no other user of it.
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) || !query.next())
-        return Error{openFailureReason(query.lastError().databaseText().isEmpty()
-                                           ? query.lastError().text()
-                                           : query.lastError().databaseText())};
+        return engineFailure(query);
     if (query.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
         return Error{QStringLiteral("The database is locked by another program.")};
     query.finish();
@@ -215,11 +231,11 @@ Result<int> DBConnection::insertRow(const QString& table, const QList<Field>& fi
         marks << QStringLiteral("?");
         values << value;
     }
-    const QString sql = fields.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(table, columns.join(QStringLiteral(", ")),
-                                       marks.join(QStringLiteral(", ")));
+    const QString sql =
+        fields.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     Result<QSqlQuery> query = exec(sql, values);
     if (!query)
         return query.error();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CopyLock.h"
 #include "Result.h"
 
 #include <QList>
@@ -19,6 +20,8 @@ public:
     struct Options {
         int busyTimeoutMs = 3000;
         bool readOnly = false; // tests open a file read-only to see the "not writable" case
+        // The program's own connection: refused while another copy of the program has the file.
+        bool oneCopyOnly = false;
     };
     using Field = std::pair<QString, QVariant>;
 
@@ -53,12 +56,16 @@ public:
 private:
     DBConnection(QString connectionName, QString path);
     Result<void> verify() const;
+    Result<void> verifySchema() const;
+    Result<void> verifyWritable() const;
+    Error engineFailure(const QSqlQuery& query) const;
     Result<void> useRollbackJournal() const;
     void tune() const;
 
     QString m_connectionName;
     QString m_path;
     mutable int m_depth = 0;
+    std::unique_ptr<CopyLock> m_copyLock; // let go only after the database is closed
 };
 
 // A transaction that rolls back unless committed: a multi-step write lands whole or not at all.

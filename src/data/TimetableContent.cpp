@@ -88,6 +88,74 @@ Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int time
     return cellSlots;
 }
 
+// One stored size that differs from the grid's.
+struct SizeUpdate {
+    QString sql;
+    QVariantList values;
+};
+
+bool sameTwips(const QVariant& stored, int twips) {
+    return NumberText::twips(stored.toString()) == std::optional<int>(twips);
+}
+
+// The stored sizes of a timetable's columns or days, by id.
+Result<QHash<int, QVariant>> storedSizes(const DBConnection& db, const QString& sql,
+                                         int timetableId) {
+    Result<QSqlQuery> query = db.exec(sql, {timetableId});
+    if (!query)
+        return query.error();
+    QHash<int, QVariant> sizes;
+    QSqlQuery& q = query.value();
+    while (q.next())
+        sizes.insert(q.value(0).toInt(), q.value(1));
+    return sizes;
+}
+
+// An update for each listed size that differs from the stored one; an id the timetable no
+// longer holds is left out, as its update would change nothing.
+Result<void> addChanged(QList<SizeUpdate>& updates, const DBConnection& db, const QString& readSql,
+                        const QString& writeSql, int timetableId,
+                        const QList<std::pair<int, int>>& sizes) {
+    Result<QHash<int, QVariant>> stored = storedSizes(db, readSql, timetableId);
+    if (!stored)
+        return stored.error();
+    for (const auto& [id, twips] : sizes) {
+        const auto found = stored.value().constFind(id);
+        if (found != stored.value().constEnd() && !sameTwips(found.value(), twips))
+            updates.append({writeSql, {twips, id}});
+    }
+    return {};
+}
+
+Result<QList<SizeUpdate>> changedSizes(const DBConnection& db, int timetableId,
+                                       const TimetableGeometry& geometry) {
+    QList<SizeUpdate> updates;
+    Result<std::optional<QSqlRecord>> header = db.firstRow(
+        QStringLiteral("SELECT FixedRowHeight, FixedColWidth FROM TimeTableView WHERE ID = ?"),
+        {timetableId});
+    if (!header)
+        return header.error();
+    if (header.value() && (!sameTwips(header.value()->value(0), geometry.fixedRowHeight) ||
+                           !sameTwips(header.value()->value(1), geometry.fixedColWidth)))
+        updates.append(
+            {QStringLiteral(
+                 "UPDATE TimeTableView SET FixedRowHeight = ?, FixedColWidth = ? WHERE ID = ?"),
+             {geometry.fixedRowHeight, geometry.fixedColWidth, timetableId}});
+    if (Result<void> columns = addChanged(
+            updates, db, QStringLiteral("SELECT ID, Width FROM XTitle WHERE TimeTableViewID = ?"),
+            QStringLiteral("UPDATE XTitle SET Width = ? WHERE ID = ?"), timetableId,
+            geometry.columnWidths);
+        !columns)
+        return columns.error();
+    if (Result<void> days = addChanged(
+            updates, db, QStringLiteral("SELECT ID, Height FROM YTitle WHERE TimeTableViewID = ?"),
+            QStringLiteral("UPDATE YTitle SET Height = ? WHERE ID = ?"), timetableId,
+            geometry.rowHeights);
+        !days)
+        return days.error();
+    return updates;
+}
+
 } // namespace
 
 QString TimetableContent::cellKey(QTime start, const QString& dow) {
@@ -163,21 +231,20 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     return std::optional<TimetableContent>(std::move(content));
 }
 
-Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry) {
+Result<void> saveGeometry(const DBConnection& db, int timetableId,
+                          const TimetableGeometry& geometry) {
+    // Showing a timetable stores its sizes; most of the time none changed, and a write would
+    // wait for every other reader of the file and fail on a full disk.
+    Result<QList<SizeUpdate>> updates = changedSizes(db, timetableId, geometry);
+    if (!updates)
+        return updates.error();
+    if (updates.value().isEmpty())
+        return {};
     Transaction transaction(db);
     if (!transaction.started())
         return transaction.started().error();
-    Result<void> header = db.run(
-        QStringLiteral("UPDATE TimeTableView SET FixedRowHeight = ?, FixedColWidth = ? WHERE ID = ?"),
-        {geometry.fixedRowHeight, geometry.fixedColWidth, timetableId});
-    if (!header)
-        return header;
-    for (const auto& [id, width] : geometry.columnWidths) {
-        if (Result<void> done = db.run(QStringLiteral("UPDATE XTitle SET Width = ? WHERE ID = ?"), {width, id}); !done)
-            return done;
-    }
-    for (const auto& [id, height] : geometry.rowHeights) {
-        if (Result<void> done = db.run(QStringLiteral("UPDATE YTitle SET Height = ? WHERE ID = ?"), {height, id}); !done)
+    for (const SizeUpdate& update : updates.value()) {
+        if (Result<void> done = db.run(update.sql, update.values); !done)
             return done;
     }
     return transaction.commit();

@@ -68,7 +68,8 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 // Reads a timetable whole; nothing when it has no TimeTableView row.
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId);
 
-// Stores the header sizes, widths and heights in one transaction.
+// Stores the header sizes, widths and heights that differ from the stored ones, in one
+// transaction; writes nothing when none differs.
 Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry);
 
 // The three-line text of a lesson cell: the three names other than the timetable's own kind.
