@@ -17,13 +17,11 @@
 #include "data/TimetableContent.h"
 #include "data/TimetableView.h"
 #include "frmTableWindow.h"
-#include "output/OutputCommands.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RedrawOff.h"
-#include "setup/SetupCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -64,12 +62,10 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
     m_menus->connectItem("mnuEditUndo", this, &frmMain::mnuEditUndo_Click);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    auto* toolBar = new MainToolBar(*this);
+    m_toolBar = new MainToolBar(*this);
     new MenuCommands(*this);
     m_periodCommands = new PeriodCommands(*this);
     new ClipboardCommands(*this);
-    m_setupCommands = new SetupCommands(*this, *toolBar);
-    m_outputCommands = new OutputCommands(*this);
     new DialogCommands(*this);
 }
 
@@ -226,12 +222,14 @@ void frmMain::SaveTable(frmTableWindow& f) {
     for (int r = 1; r < g.Rows(); ++r)
         geometry.rowHeights.append({g.RowData(r), g.RowHeight(r)});
     if (Result<void> saved = TimetableStore::saveGeometry(m_state.db(), f.Tag(), geometry); !saved)
-        reportError(QStringLiteral("The sizes of the timetable's rows and columns could not be stored."),
-                    saved.error(), this);
+        reportError(
+            QStringLiteral("The sizes of the timetable's rows and columns could not be stored."),
+            saved.error(), this);
 }
 
-QString frmMain::FormatSlotText(const QString& sTutor, const QString& sSubject, const QString& sRoom,
-                                const QString& sClass, const QString& sViewBy) {
+QString frmMain::FormatSlotText(const QString& sTutor, const QString& sSubject,
+                                const QString& sRoom, const QString& sClass,
+                                const QString& sViewBy) {
     return TimetableStore::formatSlotText(sTutor, sSubject, sRoom, sClass, sViewBy);
 }
 
@@ -273,7 +271,7 @@ void frmMain::activateCurrentWindow() {
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {
-    m_outputCommands->tableWindowClosing();
+    emit tableWindowAboutToClose();
     m_menus->item("mnuEditUndo")->setEnabled(false);
     const bool othersRemain = timetableWindows().size() > 1;
     // Another open window keeps the bar and its commands: the next activation refreshes them.
@@ -328,13 +326,15 @@ std::optional<frmMain::CellWriteProblem> frmMain::writeCurrentCell(frmTableWindo
     FlexGrid& g = f.g();
     Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f.Tag());
     if (!view)
-        return CellWriteProblem{QStringLiteral("The timetable could not be read."), view.error(), false, false};
+        return CellWriteProblem{QStringLiteral("The timetable could not be read."), view.error(),
+                                false, false};
     if (!view.value() || !view.value()->kind())
         return std::nullopt;
     Result<std::optional<SlotKey>> key =
         CellLookup::keyForCell(m_state.db(), *view.value(), g.RowData(g.Row()), g.ColData(g.Col()));
     if (!key)
-        return CellWriteProblem{QStringLiteral("The period could not be read."), key.error(), false, false};
+        return CellWriteProblem{QStringLiteral("The period could not be read."), key.error(), false,
+                                false};
     if (!key.value())
         return std::nullopt;
 
@@ -346,7 +346,8 @@ std::optional<frmMain::CellWriteProblem> frmMain::writeCurrentCell(frmTableWindo
     chosen.specialId = m_state.CurrentSpecialID;
     Result<SlotWriteOutcome> outcome = SlotWriter(m_state.db()).write(*key.value(), chosen);
     if (!outcome)
-        return CellWriteProblem{QStringLiteral("The period could not be written."), outcome.error(), true, false};
+        return CellWriteProblem{QStringLiteral("The period could not be written."), outcome.error(),
+                                true, false};
     if (!outcome.value().wrote())
         return CellWriteProblem{outcome.value().clash.message, std::nullopt, true, false};
     m_state.Undo = outcome.value().undo;
@@ -451,20 +452,22 @@ void frmMain::nameBoxEnter(int index) {
     }
     m_treeBars->nameBoxLeft(index);
     SelectNextCell(*f);
-    m_treeBars->nameBox(kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors).setFocus(Qt::TabFocusReason);
+    m_treeBars->nameBox(kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors)
+        .setFocus(Qt::TabFocusReason);
 }
 
 void frmMain::FirstRun() {
-    const int answer = MsgBox(
-        QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. You may "
-                       "find it useful to follow the getting started tutorial. Would you like to view it now?"),
-        vb::vbQuestion + vb::vbYesNoCancel, this);
+    const int answer = MsgBox(QStringLiteral("We've noticed that this is the first time you have "
+                                             "launched Quorvane Periwell. You may "
+                                             "find it useful to follow the getting started "
+                                             "tutorial. Would you like to view it now?"),
+                              vb::vbQuestion + vb::vbYesNoCancel, this);
     if (answer == vb::vbYes) {
         HelpViewer::showContext(3, this);
-        m_setupCommands->DoNewTimeTableWizard();
+        emit newTimetableWizardRequested();
         return;
     }
     if (MsgBox(QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"),
                vb::vbQuestion + vb::vbYesNoCancel, this) == vb::vbYes)
-        m_setupCommands->DoNewTimeTableWizard();
+        emit newTimetableWizardRequested();
 }

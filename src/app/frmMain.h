@@ -8,9 +8,8 @@
 #include <optional>
 
 class MainMenus;
-class OutputCommands;
+class MainToolBar;
 class PeriodCommands;
-class SetupCommands;
 class ModMain;
 class QMdiArea;
 class QMdiSubWindow;
@@ -33,13 +32,10 @@ public:
     ModMain& state() const { return m_state; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     MainMenus& menus() const { return *m_menus; }
+    MainToolBar& toolBar() const { return *m_toolBar; }
     TreeBars& picLeftBar() const { return *m_treeBars; }
     // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
     PeriodCommands& periodCommands() const { return *m_periodCommands; }
-    // The wizards, the manage dialog and Auto Fill.
-    SetupCommands& setupCommands() const { return *m_setupCommands; }
-    // Formatting, styles, find and replace, the capacity report, exports and printing.
-    OutputCommands& outputCommands() const { return *m_outputCommands; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
@@ -58,8 +54,9 @@ public:
     void RefreshTable(frmTableWindow& f);
     // Stores the window's header sizes, column widths and row heights.
     void SaveTable(frmTableWindow& f);
-    static QString FormatSlotText(const QString& sTutor, const QString& sSubject, const QString& sRoom,
-                                  const QString& sClass, const QString& sViewBy);
+    static QString FormatSlotText(const QString& sTutor, const QString& sSubject,
+                                  const QString& sRoom, const QString& sClass,
+                                  const QString& sViewBy);
 
     // Timetables were deleted: closes every window that shows one and removes their View Table
     // items.
@@ -89,6 +86,12 @@ public:
     // Runs the activation of the window that became current, if it really changed.
     void activateCurrentWindow();
 
+signals:
+    // The first-run prompts were answered Yes: the new-timetable wizard is wanted.
+    void newTimetableWizardRequested();
+    // A timetable window is closing; it still counts among the windows.
+    void tableWindowAboutToClose();
+
 private:
     // Why a cell write showed a box: a clash (no error) or a failed database step.
     struct CellWriteProblem {
@@ -105,10 +108,9 @@ private:
     ModMain& m_state;
     QMdiArea* m_mdiArea = nullptr;
     MainMenus* m_menus = nullptr;
+    MainToolBar* m_toolBar = nullptr;
     TreeBars* m_treeBars = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
-    SetupCommands* m_setupCommands = nullptr;
-    OutputCommands* m_outputCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;
