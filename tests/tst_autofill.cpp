@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 #include "WizardScript.h"
 
+#include "app/CellEditor.h"
 #include "app/MainMenus.h"
 #include "app/TreeBars.h"
 #include "app/frmMain.h"
@@ -342,8 +343,8 @@ void tst_autofill::wholeRunShowsTheLessonsEverywhereAndDropsUndo() {
     const int bobs = addTimetable(f.db(), "Tutor", s.bob, {"Mon"}, {{"09:00:00"}, {"10:00:00"}});
     f.openTimetable(bobs);
     frmTableWindow* w = f.openTimetable(s.timetable);
-    f.state.Undo = SlotUndo{};
-    f.main().menus().item("mnuEditUndo")->setEnabled(true);
+    f.main().cellEditor().restoreUndo({SlotUndo{}, true});
+    QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
     seams().rnd = [] { return 0.0; };
     runWizard(f, [](QDialog& page) { add(page, "Maths", 3); });
 
@@ -357,7 +358,7 @@ void tst_autofill::wholeRunShowsTheLessonsEverywhereAndDropsUndo() {
     g.setCol(2);
     QCOMPARE(g.CellForeColor(), std::optional<QColor>(QColor(255, 0, 0)));
     g.setCol(1);
-    QVERIFY(!f.state.Undo);
+    QVERIFY(!f.main().cellEditor().undoState().record);
     QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
     // The lists show the current cell's lesson, so the next click keeps its other names.
     QCOMPARE(f.main().picLeftBar().selectedId(TreeBars::Tutors), s.bob);

@@ -5,8 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <optional>
-
+class CellEditor;
 class MainMenus;
 class MainToolBar;
 class PeriodCommands;
@@ -22,7 +21,7 @@ struct TimetableContent;
 enum class IfNoTimetable { Quiet, TellUser };
 
 // The main window: a frame for the timetable windows, with the left bar's lists, the menus
-// and the toolbar. It writes cells for the active timetable window.
+// and the toolbar. Its cell editor writes the cells of the active timetable window.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,6 +33,8 @@ public:
     MainMenus& menus() const { return *m_menus; }
     MainToolBar& toolBar() const { return *m_toolBar; }
     TreeBars& picLeftBar() const { return *m_treeBars; }
+    // Writes the active window's current cell from the lists, undoes the last write.
+    CellEditor& cellEditor() const { return *m_cellEditor; }
     // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
     PeriodCommands& periodCommands() const { return *m_periodCommands; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
@@ -61,8 +62,6 @@ public:
     // Timetables were deleted: closes every window that shows one and removes their View Table
     // items.
     void timetablesDeleted(const QList<int>& timetableIds);
-    // Forgets the last cell write, so Undo cannot write it back, and disables Undo.
-    void dropUndo();
 
     bool AnyTimeTablesLoaded() const;
     QList<frmTableWindow*> timetableWindows() const;
@@ -71,14 +70,6 @@ public:
     // The active timetable window with its TimeTableView row, or why there is none. A failed
     // read shows its error; with TellUser, so does having no timetable window.
     ActiveTimetable activeTimetable(IfNoTimetable ifNone = IfNoTimetable::Quiet);
-
-    // Writes the active window's current cell from the four lists and CurrentSpecialID.
-    void UpdateSlot(int index);
-    // Redraws the current cell from the lists' selection, without reading Slot.
-    void DisplayCurrentSlot();
-    void mnuEditUndo_Click();
-    // Moves the grid to its next cell: right, then down to the next row, then back to the top.
-    void SelectNextCell(frmTableWindow& f);
 
     void FirstRun();
     // A timetable window is closing (its geometry is stored already).
@@ -93,23 +84,15 @@ signals:
     void tableWindowAboutToClose();
 
 private:
-    // Why a cell write showed a box: a clash (no error) or a failed database step.
-    struct CellWriteProblem {
-        QString text;
-        std::optional<Error> error;
-        bool reloadCell = true; // show the cell's stored content in the lists again
-        bool redraw = false;    // the grid shows a write that did not stay
-    };
-    std::optional<CellWriteProblem> writeCurrentCell(frmTableWindow& f);
     void addViewTableItem(int timetableId, const QString& title);
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
-    void nameBoxEnter(int index);
 
     ModMain& m_state;
     QMdiArea* m_mdiArea = nullptr;
     MainMenus* m_menus = nullptr;
     MainToolBar* m_toolBar = nullptr;
     TreeBars* m_treeBars = nullptr;
+    CellEditor* m_cellEditor = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
     QPointer<frmTableWindow> m_activated;
