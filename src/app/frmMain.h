@@ -71,6 +71,7 @@ public:
     // read shows its error; with TellUser, so does having no timetable window.
     ActiveTimetable activeTimetable(IfNoTimetable ifNone = IfNoTimetable::Quiet);
 
+    // The first-run questions: the tutorial, then the wizard; a Yes asks for the wizard.
     void FirstRun();
     // A timetable window is closing (its geometry is stored already).
     void tableWindowClosing(frmTableWindow& f);
