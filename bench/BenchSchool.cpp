@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "data/DBConnection.h"
 #include "platform/Seams.h"
+#include "wiring/CommandWiring.h"
 
 #include <QFile>
 
@@ -25,6 +26,7 @@ QTemporaryDir* schoolFolder() {
 
 std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state) {
     auto window = std::make_unique<frmMain>(shared);
+    wireCommands(*window);
     if (!window->MDIForm_Load()) {
         state.SkipWithError("start-up failed");
         return nullptr;

@@ -32,6 +32,8 @@ struct OpenSchool {
     std::unique_ptr<frmMain> window;
     frmTableWindow* classTable = nullptr;
 
+    OutputCommands& outputCommands() const { return *window->findChild<OutputCommands*>(); }
+
     OpenSchool(benchmark::State& state, bool changesTheSchool) {
         schoolFolder();
         if (changesTheSchool && !useCopyOfSchool(shared, state))
@@ -40,7 +42,8 @@ struct OpenSchool {
         if (!window)
             return;
         classTable = window->timetableWindows().value(0);
-        window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
+        window->mdiArea()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
         window->activateCurrentWindow();
     }
 };
@@ -56,8 +59,8 @@ void BM_FindClickWithoutMatch(benchmark::State& state) {
         ++questions;
         return int(vb::vbNo);
     };
-    school.window->outputCommands().mnuEditFind_Click();
-    frmFind* find = school.window->outputCommands().find();
+    school.outputCommands().mnuEditFind_Click();
+    frmFind* find = school.outputCommands().find();
     find->txtFind().setText("no such text");
     FlexGrid& g = school.classTable->g();
     for (auto _ : state) {
@@ -85,7 +88,8 @@ void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
     int from = 2;
     int to = 3;
     // Class 1 (id 2) takes subject 2 in every period of its week.
-    if (!db.run("UPDATE Slot SET SubjectID = ? WHERE ClassID = 2 AND DOW IN ('Mon', 'Tue', 'Wed', 'Thu', 'Fri')",
+    if (!db.run("UPDATE Slot SET SubjectID = ? WHERE ClassID = 2 AND DOW IN ('Mon', 'Tue', 'Wed', "
+                "'Thu', 'Fri')",
                 {from})) {
         state.SkipWithError("the lessons could not be set up");
         return;
@@ -104,8 +108,8 @@ void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
     };
     for (auto _ : state) {
         state.PauseTiming();
-        school.window->outputCommands().mnuEditReplace_Click();
-        frmReplace* replace = school.window->outputCommands().replace();
+        school.outputCommands().mnuEditReplace_Click();
+        frmReplace* replace = school.outputCommands().replace();
         replace->cboType().setCurrentIndex(replace->cboType().findText("Subject"));
         replace->cboType_Click();
         pick(replace->lstFind(), from);

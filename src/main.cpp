@@ -1,5 +1,6 @@
 #include "app/ModMain.h"
 #include "app/Startup.h"
+#include "wiring/CommandWiring.h"
 
 #include <QApplication>
 
@@ -7,5 +8,5 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Periwell"));
     ModMain state;
-    return Main(state);
+    return Main(state, wireCommands);
 }

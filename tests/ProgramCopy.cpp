@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "platform/MsgBox.h"
 #include "platform/Seams.h"
+#include "wiring/CommandWiring.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -62,5 +63,5 @@ int main(int argc, char* argv[]) {
     });
     ready.start(20);
     ModMain state;
-    return Main(state);
+    return Main(state, wireCommands);
 }

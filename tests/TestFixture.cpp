@@ -54,6 +54,7 @@ TestFixture::~TestFixture() = default;
 frmMain& TestFixture::main() {
     if (!m_main) {
         m_main = std::make_unique<frmMain>(state);
+        m_commands = wireCommands(*m_main);
         if (Result<void> loaded = m_main->MDIForm_Load(); !loaded)
             qFatal("the main window did not load: %s", qPrintable(loaded.error().message));
         // Focus moves only inside the active window, as on a desktop.
@@ -62,6 +63,16 @@ frmMain& TestFixture::main() {
             qWarning("the main window did not become active");
     }
     return *m_main;
+}
+
+SetupCommands& TestFixture::setupCommands() {
+    main();
+    return *m_commands.setup;
+}
+
+OutputCommands& TestFixture::outputCommands() {
+    main();
+    return *m_commands.output;
 }
 
 frmTableWindow* TestFixture::openTimetable(int timetableId) {

@@ -5,6 +5,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/Seams.h"
+#include "wiring/CommandWiring.h"
 
 #include <QList>
 #include <QStringList>
@@ -32,7 +33,9 @@ public:
 class CancellingDialogs : public CommonDialog {
 public:
     QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                            QString*) override { return {}; }
+                            QString*) override {
+        return {};
+    }
     QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
@@ -59,8 +62,13 @@ public:
     // Opens another connection to the same file (to look at rows as stored).
     std::unique_ptr<DBConnection> openSecond(DBConnection::Options options = {}) const;
 
-    // The main window, loaded on first use (splash, tip and first-run prompts left out).
+    // The main window, wired as the program wires it and loaded on first use (splash, tip and
+    // first-run prompts left out).
     frmMain& main();
+    // The wizards, the manage dialog and Auto Fill of the main window.
+    SetupCommands& setupCommands();
+    // Formatting, styles, find and replace, the capacity report, exports and printing.
+    OutputCommands& outputCommands();
 
     // Opens a stored timetable in its window, draws it and makes it the active window.
     frmTableWindow* openTimetable(int timetableId);
@@ -85,6 +93,7 @@ public:
 
 private:
     std::unique_ptr<frmMain> m_main;
+    WiredCommands m_commands;
 };
 
 // Makes (row, col) the current cell and selects the block to (rowSel, colSel), the current

@@ -2,6 +2,7 @@
 #include "TestFixture.h"
 #include "WizardScript.h"
 
+#include "app/CellEditor.h"
 #include "app/MainMenus.h"
 #include "app/TreeBars.h"
 #include "app/frmMain.h"
@@ -38,7 +39,8 @@ School makeSchool(TestFixture& f) {
         addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
     s.grid = GridIds{dayIds(f.db(), s.timetable), columnIds(f.db(), s.timetable)};
     for (int tutor : {s.bob, s.ann}) {
-        if (!f.db().insertRow("SubjectsTaughtByTutor", {{"TutorID", tutor}, {"SubjectID", s.maths}}))
+        if (!f.db().insertRow("SubjectsTaughtByTutor",
+                              {{"TutorID", tutor}, {"SubjectID", s.maths}}))
             qFatal("cannot pair the tutors");
     }
     s.answers.roomIds = {s.r1, s.r2};
@@ -142,7 +144,7 @@ void runWizard(TestFixture& f, const WizardScript::Action& onSubjects) {
         press(page, "cmdNext");
     });
     script.then(pressing("cmdNext")).then(pressing("cmdNext")).then(pressing("cmdNext"));
-    f.main().setupCommands().mnuToolsAutoFill_Click();
+    f.setupCommands().mnuToolsAutoFill_Click();
     QVERIFY(script.finished());
     QCOMPARE(script.unexpected, 0);
 }
@@ -185,7 +187,10 @@ void tst_autofill::drawsPickEveryIndexAndStayInTheList() {
     QCOMPARE(drawIndex(1.0, 3), 2);
     QList<int> one{7};
     int drawn = 0;
-    RandomizeArray(one, [&drawn] { ++drawn; return 0.9; });
+    RandomizeArray(one, [&drawn] {
+        ++drawn;
+        return 0.9;
+    });
     QCOMPARE(one, QList<int>{7});
     QCOMPARE(drawn, 1);
 }
@@ -222,7 +227,8 @@ void tst_autofill::fillsInWalkingOrderFromTheShuffledPool() {
 void tst_autofill::poolSizes_data() {
     QTest::addColumn<int>("periods");
     QTest::addColumn<QStringList>("filled");
-    QTest::newRow("smaller than the free cells") << 2 << QStringList{"Bob Maths R1", "Bob Maths R1", "", ""};
+    QTest::newRow("smaller than the free cells")
+        << 2 << QStringList{"Bob Maths R1", "Bob Maths R1", "", ""};
     QTest::newRow("larger than the free cells") << 7 << QStringList(4, "Bob Maths R1");
 }
 
@@ -264,7 +270,8 @@ void tst_autofill::keepsLessonsAndSpecialPeriodsAndReusesEmptyRows() {
     Result<AutoFillOutcome> outcome = fillWith(f, s, QList<int>(3, s.maths), draws);
     QVERIFY(outcome);
     QCOMPARE(outcome.value().written, 2);
-    QCOMPARE(lessons(f, s), (QStringList{"Ann English R2", "special 2", "Bob Maths R1", "Bob Maths R1"}));
+    QCOMPARE(lessons(f, s),
+             (QStringList{"Ann English R2", "special 2", "Bob Maths R1", "Bob Maths R1"}));
     QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7A),
              QString("%1,%2,%3,%4,1").arg(s.c7A).arg(s.bob).arg(s.r1).arg(s.maths));
     QCOMPARE(scalar(f.db(), "SELECT TutorID FROM Slot WHERE ID = ?", {emptyRow}), s.bob);
@@ -272,9 +279,9 @@ void tst_autofill::keepsLessonsAndSpecialPeriodsAndReusesEmptyRows() {
 }
 
 void tst_autofill::resourcesOwnEmptyRows_data() {
-    QTest::addColumn<bool>("classRow");     // 7A has its own empty row at Mon 9:00
-    QTest::addColumn<int>("tutorSubject");  // Bob's own row there names this subject (0: none)
-    QTest::addColumn<bool>("roomRow");      // R1 has its own empty row there too
+    QTest::addColumn<bool>("classRow");    // 7A has its own empty row at Mon 9:00
+    QTest::addColumn<int>("tutorSubject"); // Bob's own row there names this subject (0: none)
+    QTest::addColumn<bool>("roomRow");     // R1 has its own empty row there too
     QTest::addColumn<bool>("filled");
     QTest::addColumn<int>("rowsAfter");
     QTest::newRow("the tutor's row becomes the lesson") << false << 1 << false << true << 1;
@@ -295,10 +302,10 @@ void tst_autofill::resourcesOwnEmptyRows() {
     s.answers.roomIds = {s.r1};
     s.answers.tutorIds = {s.bob};
     const int own = classRow ? addSlot(f.db(), {"09:00:00", "Mon", s.c7A}) : 0;
-    const int tutors = tutorSubject
-                           ? addSlot(f.db(), {"09:00:00", "Mon", 1, s.bob, 1,
-                                              tutorSubject == 1 ? 1 : s.english})
-                           : 0;
+    const int tutors =
+        tutorSubject
+            ? addSlot(f.db(), {"09:00:00", "Mon", 1, s.bob, 1, tutorSubject == 1 ? 1 : s.english})
+            : 0;
     const int rooms = roomRow ? addSlot(f.db(), {"09:00:00", "Mon", 1, 1, s.r1}) : 0;
     Draws draws;
     Result<AutoFillOutcome> outcome = fillWith(f, s, {s.maths}, draws);
@@ -331,25 +338,27 @@ void tst_autofill::noRoomOrNoTutorWritesNothing() {
 void tst_autofill::wholeRunShowsTheLessonsEverywhereAndDropsUndo() {
     TestFixture f;
     const School s = makeSchool(f);
-    QVERIFY(f.db().run("UPDATE TimeTableView SET ColHeadForeground = '255' WHERE ID = ?", {s.timetable}));
+    QVERIFY(f.db().run("UPDATE TimeTableView SET ColHeadForeground = '255' WHERE ID = ?",
+                       {s.timetable}));
     const int bobs = addTimetable(f.db(), "Tutor", s.bob, {"Mon"}, {{"09:00:00"}, {"10:00:00"}});
     f.openTimetable(bobs);
     frmTableWindow* w = f.openTimetable(s.timetable);
-    f.state.Undo = SlotUndo{};
-    f.main().menus().item("mnuEditUndo")->setEnabled(true);
+    f.main().cellEditor().restoreUndo({SlotUndo{}, true});
+    QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
     seams().rnd = [] { return 0.0; };
     runWizard(f, [](QDialog& page) { add(page, "Maths", 3); });
 
     QCOMPARE(lessons(f, s), (QStringList{"Bob Maths R1", "Bob Maths R1", "Bob Maths R1", ""}));
     FlexGrid& g = w->g();
-    QCOMPARE(g.TextMatrix(1, 2), TimetableStore::formatSlotText("Bob", "Maths", "R1", "7A", "Class"));
+    QCOMPARE(g.TextMatrix(1, 2),
+             TimetableStore::formatSlotText("Bob", "Maths", "R1", "7A", "Class"));
     QCOMPARE(g.TextMatrix(2, 2), QString());
     QCOMPARE(g.Row(), 1);
     QCOMPARE(g.Col(), 1);
     g.setCol(2);
     QCOMPARE(g.CellForeColor(), std::optional<QColor>(QColor(255, 0, 0)));
     g.setCol(1);
-    QVERIFY(!f.state.Undo);
+    QVERIFY(!f.main().cellEditor().undoState().record);
     QVERIFY(!f.main().menus().item("mnuEditUndo")->isEnabled());
     // The lists show the current cell's lesson, so the next click keeps its other names.
     QCOMPARE(f.main().picLeftBar().selectedId(TreeBars::Tutors), s.bob);
@@ -383,7 +392,8 @@ void tst_autofill::aFailedWriteLeavesNothingAndSaysSo() {
     const int emptyRow = addSlot(f.db(), {"09:00:00", "Mon", s.c7A});
     frmTableWindow* w = f.openTimetable(s.timetable);
     const QString emptyCell = w->g().TextMatrix(1, 1);
-    QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(f.db().run(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     seams().rnd = [] { return 0.0; };
     runWizard(f, [](QDialog& page) { add(page, "Maths", 2); });
     QCOMPARE(f.boxes.calls.size(), 1);
@@ -400,11 +410,11 @@ void tst_autofill::aFailedWriteLeavesNothingAndSaysSo() {
 void tst_autofill::onlyAClassTimetableIsFilled() {
     TestFixture f;
     // No window at all; then a tutor's timetable, where only the toolbar button runs it.
-    f.main().setupCommands().mnuToolsAutoFill_Click();
+    f.setupCommands().mnuToolsAutoFill_Click();
     const School s = makeSchool(f);
     f.openTimetable(addTimetable(f.db(), "Tutor", s.bob, {"Mon"}, {{"09:00:00"}}));
     QVERIFY(!f.main().menus().item("mnuToolsAutoFill")->isEnabled());
-    f.main().setupCommands().mnuToolsAutoFill_Click();
+    f.setupCommands().mnuToolsAutoFill_Click();
     QCOMPARE(f.boxes.calls.size(), 2);
     for (const MsgBoxCall& call : f.boxes.calls) {
         QCOMPARE(call.text, QString("You are not currently viewing a class timetable. Select a "
@@ -451,7 +461,8 @@ void tst_autofill::welcomeSkippedForTheRestOfTheRun() {
         });
         script.then(pressing("cmdCancel"));
         QVERIFY(f.trigger("mnuToolsAutoFill"));
-        QCOMPARE(script.shown, (QStringList{"frmScr_AutoFill_Welcome", "frmScr_AutoFill_Subjects"}));
+        QCOMPARE(script.shown,
+                 (QStringList{"frmScr_AutoFill_Welcome", "frmScr_AutoFill_Subjects"}));
     }
     // Back from the subjects still reaches the greeting.
     WizardScript script;
@@ -468,7 +479,8 @@ void tst_autofill::countersOfTheTimetable() {
     QList<Period> periods;
     for (int hour = 9; hour < 16; ++hour)
         periods << Period{QString("%1:00:00").arg(hour, 2, 10, QChar('0'))};
-    const int id = addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue", "Wed", "Thu", "Fri"}, periods);
+    const int id =
+        addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue", "Wed", "Thu", "Fri"}, periods);
     for (const char* start : {"09:00:00", "10:00:00", "11:00:00"})
         addSlot(f.db(), {start, "Mon", s.c7A, s.ann, s.r1, s.maths});
     addSlot(f.db(), {"12:00:00", "Tue", s.c7A, 1, 1, 1, 3});
@@ -558,14 +570,16 @@ void tst_autofill::refusals() {
     script.then([&f](QDialog& page) {
         listOf(page).clearSelection();
         press(page, "cmdNext");
-        QCOMPARE(f.boxes.last().text, QString("Please select some Rooms to fill the timetable with."));
+        QCOMPARE(f.boxes.last().text,
+                 QString("Please select some Rooms to fill the timetable with."));
         listOf(page).item(0)->setSelected(true);
         press(page, "cmdNext");
     });
     script.then([&f](QDialog& page) {
         listOf(page).clearSelection();
         press(page, "cmdNext");
-        QCOMPARE(f.boxes.last().text, QString("Please select some Tutors to fill the timetable with."));
+        QCOMPARE(f.boxes.last().text,
+                 QString("Please select some Tutors to fill the timetable with."));
         press(page, "cmdCancel");
     });
     QVERIFY(f.trigger("mnuToolsAutoFill"));
@@ -636,7 +650,8 @@ void tst_autofill::tutorsPreselectedByTheirSubjects() {
     const School s = makeSchool(f);
     addName(f.db(), "Tutor", "Cy");
     const int chemistry = addName(f.db(), "Subject", "Chemistry");
-    QVERIFY(f.db().insertRow("SubjectsTaughtByTutor", {{"TutorID", s.ann}, {"SubjectID", chemistry}}));
+    QVERIFY(
+        f.db().insertRow("SubjectsTaughtByTutor", {{"TutorID", s.ann}, {"SubjectID", chemistry}}));
     addName(f.db(), "Subject", "Drama");
     f.openTimetable(s.timetable);
     WizardScript script;

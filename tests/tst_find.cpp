@@ -19,8 +19,8 @@ using namespace TestData;
 
 namespace {
 
-const QString Question =
-    QStringLiteral("Finished searching this timetable. Would you like to continue searching on the next timetable?");
+const QString Question = QStringLiteral("Finished searching this timetable. Would you like to "
+                                        "continue searching on the next timetable?");
 
 struct School : SmallSchool {
     int classTimetable = 0, annTimetable = 0;
@@ -57,7 +57,7 @@ std::pair<frmTableWindow*, frmTableWindow*> openBoth(TestFixture& f, const Schoo
 frmFind& openFind(TestFixture& f) {
     if (!f.trigger("mnuEditFind"))
         qFatal("Edit > Find is not available");
-    frmFind* dialog = f.main().outputCommands().find();
+    frmFind* dialog = f.outputCommands().find();
     if (!dialog)
         qFatal("Edit > Find showed no dialog");
     return *dialog;
@@ -219,7 +219,8 @@ void tst_find::emptyTextSpecialsAndHeadersNeverMatch() {
         f.boxes.calls.clear();
         selectCells(w->g(), 1, 1);
         clickFind(find, header); // one window: the question, then back at the start
-        QCOMPARE(boxTexts(f), (QStringList{Question, QStringLiteral("Cannot find text \"%1\"").arg(header)}));
+        QCOMPARE(boxTexts(f),
+                 (QStringList{Question, QStringLiteral("Cannot find text \"%1\"").arg(header)}));
     }
 }
 
@@ -313,14 +314,14 @@ void tst_find::editFindShowsOneDialogThatClosesWithAWindow() {
     // A closed dialog goes away; the next one knows nothing of the old search.
     find.cmdCancel().click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!f.main().outputCommands().find());
+    QVERIFY(!f.outputCommands().find());
     frmFind& again = openFind(f);
     QVERIFY(again.isVisible());
 
     qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
     QVERIFY(!again.isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!f.main().outputCommands().find());
+    QVERIFY(!f.outputCommands().find());
 }
 
 QTEST_MAIN(tst_find)

@@ -2,6 +2,7 @@
 #include "TestData.h"
 #include "TestFixture.h"
 
+#include "app/CellEditor.h"
 #include "app/MainMenus.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
@@ -48,6 +49,8 @@ private slots:
     void clickOverUnavailableWritesAnOrdinaryLesson();
     void takeOverOfAFreeRowShowsInTheLists();
     void failedWriteIsReportedAndNotShown();
+    void clickWriteTellsOfAFailedStepOnly_data();
+    void clickWriteTellsOfAFailedStepOnly();
     void nothingIsWrittenOnAHeaderCell();
 };
 
@@ -61,11 +64,13 @@ void tst_lessons::newLessonShowsInEveryTimetableOfIt() {
     clickItem(bars, TreeBars::Subjects, "Maths");
     clickItem(bars, TreeBars::Rooms, "R1");
     QCOMPARE(slotCount(f.db()), 1);
-    QCOMPARE(scalar(f.db(),
-                    "SELECT COUNT(*) FROM Slot WHERE ClassID = ? AND TutorID = ? AND SubjectID = ? AND "
-                    "RoomID = ? AND SpecialID = 1 AND StartTime = '09:00:00' AND DOW = 'Mon' AND Duration = 40",
-                    {s.c7A, s.ann, s.maths, s.r1}),
-             1);
+    QCOMPARE(
+        scalar(f.db(),
+               "SELECT COUNT(*) FROM Slot WHERE ClassID = ? AND TutorID = ? AND SubjectID = ? AND "
+               "RoomID = ? AND SpecialID = 1 AND StartTime = '09:00:00' AND DOW = 'Mon' AND "
+               "Duration = 40",
+               {s.c7A, s.ann, s.maths, s.r1}),
+        1);
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QVERIFY(undoItem(f).isEnabled());
     QCOMPARE(bars.nameBox(TreeBars::Rooms).text(), QStringLiteral("R1"));
@@ -86,10 +91,12 @@ void tst_lessons::clashIsRefusedWithTheMessage() {
     clickItem(bars, TreeBars::Tutors, "Ann");
     QCOMPARE(f.boxes.calls.size(), 1);
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
-    QCOMPARE(f.boxes.last().text,
-             QStringLiteral("A clash has occured.\r\n\r\nThe Tutor Ann is scheduled elsewhere at this time and "
-                            "\r\ncannot be used here. To correct this problem select the Tutor's \r\ntimetable "
-                            "and make them available. \r\n"));
+    QCOMPARE(
+        f.boxes.last().text,
+        QStringLiteral(
+            "A clash has occured.\r\n\r\nThe Tutor Ann is scheduled elsewhere at this time and "
+            "\r\ncannot be used here. To correct this problem select the Tutor's \r\ntimetable "
+            "and make them available. \r\n"));
     QCOMPARE(slotCount(f.db()), 1);
     QCOMPARE(w->g().TextMatrix(1, 1), QString());
     QCOMPARE(bars.selectedId(TreeBars::Tutors), 1); // the lists show the stored cell again
@@ -117,8 +124,9 @@ void tst_lessons::undoTakesBackTheLastWrite() {
     QCOMPARE(slotCount(f.db()), 2);
     undoItem(f).trigger();
     QCOMPARE(slotCount(f.db()), 2);
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:40:00' AND ClassID = ? AND "
-                            "TutorID = 1 AND RoomID = 1 AND SubjectID = 1 AND SpecialID = 1",
+    QCOMPARE(scalar(f.db(),
+                    "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:40:00' AND ClassID = ? AND "
+                    "TutorID = 1 AND RoomID = 1 AND SubjectID = 1 AND SpecialID = 1",
                     {s.c7A}),
              1);
     QCOMPARE(w->g().TextMatrix(1, 2), QStringLiteral("\r\n\r\n"));
@@ -158,7 +166,8 @@ void tst_lessons::takeOverOfAFreeRowShowsInTheLists() {
 void tst_lessons::failedWriteIsReportedAndNotShown() {
     TestFixture f;
     const School s = makeSchool(f);
-    QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(f.db().run(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     frmTableWindow* w = f.openTimetable(s.tt7A);
     clickItem(f.main().picLeftBar(), TreeBars::Tutors, "Ann");
     QCOMPARE(f.boxes.calls.size(), 1);
@@ -169,17 +178,52 @@ void tst_lessons::failedWriteIsReportedAndNotShown() {
     QVERIFY(!undoItem(f).isEnabled());
 }
 
+void tst_lessons::clickWriteTellsOfAFailedStepOnly_data() {
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("written") << "free" << 0;
+    QTest::newRow("clash: shown, and a walk goes on") << "clash" << 1;
+    QTest::newRow("failed step: shown, and a walk stops") << "failing" << 1;
+}
+
+void tst_lessons::clickWriteTellsOfAFailedStepOnly() {
+    QFETCH(QString, cell);
+    QFETCH(int, boxes);
+    TestFixture f;
+    const School s = makeSchool(f);
+    if (cell == "clash")
+        addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.ann, s.r2, s.english, 1});
+    if (cell == "failing")
+        QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, "
+                           "'disk full'); END"));
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    CellEditor& editor = f.main().cellEditor();
+
+    const Result<void> written =
+        editor.writeThroughClick([&] { bars.SelectTreeBarNodeById(TreeBars::Tutors, s.ann); });
+    QCOMPARE(written.ok(), cell != "failing");
+    if (!written)
+        QVERIFY2(written.error().message.contains("disk full"),
+                 qPrintable(written.error().message));
+    QCOMPARE(f.boxes.calls.size(), boxes);
+    // A click that writes nothing tells of no failure, whatever the click before it did.
+    FlagGuard selecting(f.state.TreeClickWritesSlot, false);
+    QVERIFY(editor.writeThroughClick([&] { bars.SelectTreeBarNodeById(TreeBars::Tutors, s.bob); }));
+    QCOMPARE(f.boxes.calls.size(), boxes);
+}
+
 void tst_lessons::nothingIsWrittenOnAHeaderCell() {
     TestFixture f;
     const School s = makeSchool(f);
     frmTableWindow* w = f.openTimetable(s.tt7A);
     w->g().setRow(0);
-    f.main().UpdateSlot(0);
+    QVERIFY(f.main().cellEditor().UpdateSlot(0));
     QCOMPARE(slotCount(f.db()), 0);
     // A period row that went missing under the window: nothing is written either.
     w->g().setRow(1);
     QVERIFY(f.db().run("DELETE FROM XTitle WHERE ID = ?", {w->g().ColData(1)}));
-    f.main().UpdateSlot(0);
+    QVERIFY(f.main().cellEditor().UpdateSlot(0));
     QCOMPARE(slotCount(f.db()), 0);
     QVERIFY(f.boxes.calls.isEmpty());
 }

@@ -3,6 +3,7 @@
 #include "TestFixture.h"
 #include "WizardScript.h"
 
+#include "app/CellEditor.h"
 #include "app/MainMenus.h"
 #include "app/MainToolBar.h"
 #include "app/frmMain.h"
@@ -171,7 +172,7 @@ void tst_manage::deletingAClassClosesEveryWindowOfItsTimetable() {
     // A lesson written in the class's timetable leaves an undo that names the class.
     selectCells(classWindow->g(), 1, 2);
     LeftBarDriver::clickItem(main.picLeftBar(), TreeBars::Tutors, "Bob");
-    QVERIFY(f.state.Undo);
+    QVERIFY(f.main().cellEditor().undoState().record);
 
     WizardScript script;
     script.then([&](QDialog& dialog) {
@@ -203,7 +204,7 @@ void tst_manage::deletingAClassClosesEveryWindowOfItsTimetable() {
     QCOMPARE(main.activeTableWindow(), tutorWindow);
     QCOMPARE(tutorWindow->g().TextMatrix(1, 1), QStringLiteral("\r\nMaths\r\nR1"));
     // Undo can no longer write the deleted class back.
-    QVERIFY(!f.state.Undo);
+    QVERIFY(!f.main().cellEditor().undoState().record);
     QVERIFY(!main.menus().item("mnuEditUndo")->isEnabled());
 }
 
@@ -321,7 +322,7 @@ void tst_manage::aFailedDeleteChangesNothing() {
              QStringLiteral("%1,%2,%3,%4").arg(s.c7A).arg(s.ann).arg(s.r1).arg(s.maths));
     QCOMPARE(tagsOfWindows(f.main()), QStringList{QString::number(s.tt7A)});
     QVERIFY(hasViewTableItem(f.main(), s.tt7A));
-    QVERIFY(f.state.Undo);
+    QVERIFY(f.main().cellEditor().undoState().record);
     QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
     QCOMPARE(texts(dialog.list(NameLists::Class)), (QStringList{"7A", "7B"}));
 }

@@ -115,8 +115,8 @@ int addSmallTimetable(TestFixture& f) {
     return id;
 }
 
-ExportCommands& exportCommands(frmMain& main) {
-    return *main.outputCommands().findChild<ExportCommands*>();
+ExportCommands& exportCommands(TestFixture& f) {
+    return *f.outputCommands().findChild<ExportCommands*>();
 }
 
 const QStringList ExportItems = {"mnuFileSaveAsCSV", "mnuFileSaveAsWebPage", "mnuFileSaveAsImage"};
@@ -358,7 +358,7 @@ void tst_output::withoutTimetableWindowNothingHappens() {
     SaveDialog dialog;
     dialog.answer = f.folder() + "/out";
     seams().commonDialog = &dialog;
-    ExportCommands& commands = exportCommands(f.main());
+    ExportCommands& commands = exportCommands(f);
     QVERIFY(f.main().activeTableWindow() == nullptr);
     for (const QString& item : ExportItems)
         QVERIFY(!f.trigger(item)); // disabled

@@ -85,7 +85,7 @@ private:
         TestFixture f;
         PrintDialogs dialogs;
         frmTableWindow* window = nullptr;
-        PrintCommands& commands() { return f.main().outputCommands().printCommands(); }
+        PrintCommands& commands() { return f.outputCommands().printCommands(); }
 
         Open() {
             const SmallSchool school = addSmallSchool(f.db());
@@ -134,8 +134,8 @@ private slots:
         TestFixture f;
         PrintDialogs dialogs;
         seams().commonDialog = &dialogs;
-        f.main().outputCommands().printCommands().DoPrint();
-        f.main().outputCommands().printCommands().mnuFilePrintPreview_Click();
+        f.outputCommands().printCommands().DoPrint();
+        f.outputCommands().printCommands().mnuFilePrintPreview_Click();
         QCOMPARE(dialogs.printerCalls, 0);
         QVERIFY(f.dialogs.isEmpty());
     }

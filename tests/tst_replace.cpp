@@ -48,7 +48,7 @@ School makeSchool(TestFixture& f) {
 frmReplace& openReplace(TestFixture& f) {
     if (!f.trigger("mnuEditReplace"))
         qFatal("Edit > Replace is not available");
-    frmReplace* dialog = f.main().outputCommands().replace();
+    frmReplace* dialog = f.outputCommands().replace();
     if (!dialog)
         qFatal("Edit > Replace showed no dialog");
     return *dialog;
@@ -82,7 +82,8 @@ void chooseKind(frmReplace& dialog, const QString& kind) {
     emit dialog.cboType().activated(index);
 }
 
-void chooseReplace(frmReplace& dialog, const QString& kind, const QString& find, const QString& replace) {
+void chooseReplace(frmReplace& dialog, const QString& kind, const QString& find,
+                   const QString& replace) {
     chooseKind(dialog, kind);
     choose(dialog.lstFind(), find);
     choose(dialog.lstReplace(), replace);
@@ -91,14 +92,20 @@ void chooseReplace(frmReplace& dialog, const QString& kind, const QString& find,
 // "class,tutor,room,subject,special" of 7A's row at each of the six cells that have one, and 7B's.
 QString allRows(const TestFixture& f, const School& s) {
     const DBConnection& db = const_cast<TestFixture&>(f).db();
-    return QStringList{classSlotText(db, "09:00:00", "Mon", s.c7A), classSlotText(db, "10:00:00", "Mon", s.c7A),
-                       classSlotText(db, "11:00:00", "Mon", s.c7A), classSlotText(db, "09:00:00", "Tue", s.c7A),
-                       classSlotText(db, "10:00:00", "Wed", s.c7A), classSlotText(db, "09:00:00", "Mon", s.c7B)}
+    return QStringList{
+        classSlotText(db, "09:00:00", "Mon", s.c7A), classSlotText(db, "10:00:00", "Mon", s.c7A),
+        classSlotText(db, "11:00:00", "Mon", s.c7A), classSlotText(db, "09:00:00", "Tue", s.c7A),
+        classSlotText(db, "10:00:00", "Wed", s.c7A), classSlotText(db, "09:00:00", "Mon", s.c7B)}
         .join('|');
 }
 
 QString row(int classId, int tutor, int room, int subject, int special = 1) {
-    return QStringLiteral("%1,%2,%3,%4,%5").arg(classId).arg(tutor).arg(room).arg(subject).arg(special);
+    return QStringLiteral("%1,%2,%3,%4,%5")
+        .arg(classId)
+        .arg(tutor)
+        .arg(room)
+        .arg(subject)
+        .arg(special);
 }
 
 } // namespace
@@ -122,9 +129,12 @@ void tst_replace::kindsAndListsFollowTheViewKind_data() {
     QTest::addColumn<QString>("viewBy");
     QTest::addColumn<QStringList>("kinds");
     QTest::addColumn<QStringList>("firstList");
-    QTest::newRow("class") << "Class" << QStringList{"Tutor", "Room", "Subject"} << QStringList{"Ann", "Bob"};
-    QTest::newRow("tutor") << "Tutor" << QStringList{"Room", "Class", "Subject"} << QStringList{"R1", "R2"};
-    QTest::newRow("room") << "Room" << QStringList{"Tutor", "Class", "Subject"} << QStringList{"Ann", "Bob"};
+    QTest::newRow("class") << "Class" << QStringList{"Tutor", "Room", "Subject"}
+                           << QStringList{"Ann", "Bob"};
+    QTest::newRow("tutor") << "Tutor" << QStringList{"Room", "Class", "Subject"}
+                           << QStringList{"R1", "R2"};
+    QTest::newRow("room") << "Room" << QStringList{"Tutor", "Class", "Subject"}
+                          << QStringList{"Ann", "Bob"};
 }
 
 void tst_replace::kindsAndListsFollowTheViewKind() {
@@ -133,7 +143,9 @@ void tst_replace::kindsAndListsFollowTheViewKind() {
     QFETCH(QStringList, firstList);
     TestFixture f;
     const School s = makeSchool(f);
-    const int timetable = viewBy == "Class" ? s.classTimetable : viewBy == "Tutor" ? s.annTimetable : s.roomTimetable;
+    const int timetable = viewBy == "Class"   ? s.classTimetable
+                          : viewBy == "Tutor" ? s.annTimetable
+                                              : s.roomTimetable;
     QVERIFY(f.activateOpen(timetable));
     frmReplace& dialog = openReplace(f);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Find and Replace"));
@@ -162,10 +174,11 @@ void tst_replace::subjectReplaceChangesOnlyTheMatchingSubjects() {
     dialog.cmdOK().click();
 
     QVERIFY(f.boxes.calls.isEmpty());
-    QCOMPARE(allRows(f, s), QStringList({row(s.c7A, s.ann, s.r1, s.english), row(s.c7A, s.bob, s.r2, s.english),
-                                         row(s.c7A, s.ann, s.r2, s.english), row(s.c7A, s.ann, 1, s.maths, 2),
-                                         row(s.c7A, s.ann, s.r1, s.english), row(s.c7B, s.bob, s.r2, s.maths)})
-                                 .join('|'));
+    QCOMPARE(allRows(f, s),
+             QStringList({row(s.c7A, s.ann, s.r1, s.english), row(s.c7A, s.bob, s.r2, s.english),
+                          row(s.c7A, s.ann, s.r2, s.english), row(s.c7A, s.ann, 1, s.maths, 2),
+                          row(s.c7A, s.ann, s.r1, s.english), row(s.c7B, s.bob, s.r2, s.maths)})
+                 .join('|'));
     QCOMPARE(g.TextMatrix(1, 1), QStringLiteral("Ann\r\nEnglish\r\nR1"));
     QCOMPARE(g.TextMatrix(3, 2), QStringLiteral("Ann\r\nEnglish\r\nR1"));
     QVERIFY(!dialog.isVisible());
@@ -198,10 +211,11 @@ void tst_replace::tutorReplaceWithOneClashGoesOn() {
     // Bob teaches 7B on Mon 9:00: that cell keeps Ann, the later ones change.
     QCOMPARE(f.boxes.calls.size(), 1);
     QCOMPARE(f.boxes.last().icon, int(vb::vbCritical));
-    QCOMPARE(allRows(f, s), QStringList({row(s.c7A, s.ann, s.r1, s.maths), row(s.c7A, s.bob, s.r2, s.english),
-                                         row(s.c7A, s.bob, s.r2, s.maths), row(s.c7A, s.ann, 1, s.maths, 2),
-                                         row(s.c7A, s.bob, s.r1, s.maths), row(s.c7B, s.bob, s.r2, s.maths)})
-                                 .join('|'));
+    QCOMPARE(allRows(f, s),
+             QStringList({row(s.c7A, s.ann, s.r1, s.maths), row(s.c7A, s.bob, s.r2, s.english),
+                          row(s.c7A, s.bob, s.r2, s.maths), row(s.c7A, s.ann, 1, s.maths, 2),
+                          row(s.c7A, s.bob, s.r1, s.maths), row(s.c7B, s.bob, s.r2, s.maths)})
+                 .join('|'));
     QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QCOMPARE(w->g().TextMatrix(1, 3), QStringLiteral("Bob\r\nMaths\r\nR2"));
     QVERIFY(!dialog.isVisible());
@@ -209,14 +223,29 @@ void tst_replace::tutorReplaceWithOneClashGoesOn() {
 
 void tst_replace::nothingHappensWithoutAReplacement_data() {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("find");    // "" leaves the list without a selection
+    QTest::addColumn<QString>("find"); // "" leaves the list without a selection
     QTest::addColumn<QString>("replace");
     QTest::addColumn<QString>("change"); // what happens before the click
-    QTest::newRow("nothing to find") << "Subject" << "" << "English" << "";
-    QTest::newRow("nothing to put") << "Subject" << "Maths" << "" << "";
-    QTest::newRow("the same item") << "Subject" << "Maths" << "Maths" << "";
-    QTest::newRow("the window's own kind") << "Class" << "7A" << "7B" << "class window";
-    QTest::newRow("a kind of timetable unknown") << "Subject" << "Maths" << "English" << "unknown kind";
+    QTest::newRow("nothing to find") << "Subject"
+                                     << ""
+                                     << "English"
+                                     << "";
+    QTest::newRow("nothing to put") << "Subject"
+                                    << "Maths"
+                                    << ""
+                                    << "";
+    QTest::newRow("the same item") << "Subject"
+                                   << "Maths"
+                                   << "Maths"
+                                   << "";
+    QTest::newRow("the window's own kind") << "Class"
+                                           << "7A"
+                                           << "7B"
+                                           << "class window";
+    QTest::newRow("a kind of timetable unknown") << "Subject"
+                                                 << "Maths"
+                                                 << "English"
+                                                 << "unknown kind";
 }
 
 void tst_replace::nothingHappensWithoutAReplacement() {
@@ -238,7 +267,8 @@ void tst_replace::nothingHappensWithoutAReplacement() {
     if (change == "class window")
         QVERIFY(f.activateOpen(s.classTimetable));
     if (change == "unknown kind")
-        QVERIFY(f.db().run("UPDATE TimeTableView SET ViewBy = 'tutor' WHERE ID = ?", {s.annTimetable}));
+        QVERIFY(
+            f.db().run("UPDATE TimeTableView SET ViewBy = 'tutor' WHERE ID = ?", {s.annTimetable}));
     const QString before = allRows(f, s);
     const int slotsBefore = slotCount(f.db());
 
@@ -260,8 +290,9 @@ void tst_replace::failedWriteLeavesNothingAndOneBox() {
     // stopped at the first failure.
     QVERIFY(f.db().run("CREATE TABLE Writes (n INTEGER)"));
     QVERIFY(f.db().run("INSERT INTO Writes VALUES (0)"));
-    QVERIFY(f.db().run("CREATE TRIGGER fail BEFORE UPDATE ON Slot BEGIN UPDATE Writes SET n = n + 1; "
-                       "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) >= 2; END"));
+    QVERIFY(
+        f.db().run("CREATE TRIGGER fail BEFORE UPDATE ON Slot BEGIN UPDATE Writes SET n = n + 1; "
+                   "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) >= 2; END"));
     frmReplace& dialog = openReplace(f);
     chooseReplace(dialog, "Subject", "Maths", "English");
     dialog.cmdOK().click();
@@ -285,7 +316,8 @@ void tst_replace::missingDayWritesNothing() {
     QVERIFY(w);
     const QString before = allRows(f, s);
     // Wednesday's row goes from under the open window; Monday comes first in the walk.
-    QVERIFY(f.db().run("DELETE FROM YTitle WHERE ID = ?", {dayIds(f.db(), s.classTimetable).value(2)}));
+    QVERIFY(
+        f.db().run("DELETE FROM YTitle WHERE ID = ?", {dayIds(f.db(), s.classTimetable).value(2)}));
     frmReplace& dialog = openReplace(f);
     chooseReplace(dialog, "Subject", "Maths", "English");
     dialog.cmdOK().click();
@@ -311,7 +343,7 @@ void tst_replace::editReplaceShowsTheOpenDialog() {
 
     dialog.cmdCancel().click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!f.main().outputCommands().replace());
+    QVERIFY(!f.outputCommands().replace());
     QCOMPARE(itemsOf(openReplace(f).cboType()), (QStringList{"Room", "Class", "Subject"}));
 }
 

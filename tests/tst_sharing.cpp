@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
+#include "wiring/CommandWiring.h"
 #include "platform/FlexGrid.h"
 #include "platform/SettingsStore.h"
 
@@ -204,7 +205,7 @@ void tst_sharing::readerOfTheFileHoldsNothingUp() {
     clock.start();
     {
         ModMain shared;
-        Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+        Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
         QVERIFY2(started, started ? "" : qPrintable(started.error().message));
         QCOMPARE(started.value()->timetableWindows().size(), 2);
         activateEach(*started.value());
@@ -225,7 +226,7 @@ void tst_sharing::fullDiskStillShowsEveryTimetable() {
     {
         DiskFull full;
         ModMain shared;
-        Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+        Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
         QVERIFY2(started, started ? "" : qPrintable(started.error().message));
         frmMain& window = *started.value();
         const QList<frmTableWindow*> windows = window.timetableWindows();

@@ -57,7 +57,7 @@ void tst_startup::emptyDatabaseStartsWithNoWindows() {
     markFirstRunDone();
     seams().modal = runSplashForReal;
     ModMain shared;
-    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
     QVERIFY(started);
     frmMain& window = *started.value();
     QVERIFY(window.isVisible());
@@ -76,12 +76,15 @@ void tst_startup::emptyDatabaseStartsWithNoWindows() {
 void tst_startup::everyStoredTimetableIsReopenedAndDrawn() {
     TestFixture f;
     markFirstRunDone();
-    const int a = addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
-    const int b = addTimetable(f.db(), "Tutor", addName(f.db(), "Tutor", "Ann"), {"Tue"}, {{"10:00:00"}});
-    const int c = addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Wed"}, {{"11:00:00"}});
+    const int a =
+        addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
+    const int b =
+        addTimetable(f.db(), "Tutor", addName(f.db(), "Tutor", "Ann"), {"Tue"}, {{"10:00:00"}});
+    const int c =
+        addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Wed"}, {{"11:00:00"}});
     seams().modal = runSplashForReal;
     ModMain shared;
-    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
     QVERIFY(started);
     const QList<frmTableWindow*> windows = started.value()->timetableWindows();
     QCOMPARE(windows.size(), 3);
@@ -107,7 +110,7 @@ void tst_startup::splashClosedByKeyStillLoadsTheMainWindow() {
         return splash.result();
     };
     ModMain shared;
-    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
     QVERIFY(closedEarly);
     QVERIFY(started);
     QVERIFY(started.value()->isLoaded());
@@ -129,7 +132,7 @@ void tst_startup::databaseErrorInTheSplashEndsTheStart() {
         return result;
     };
     ModMain shared;
-    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
     QVERIFY(splashClosed);
     QVERIFY(!started);
     QVERIFY(started.error().message.contains("not a database"));
@@ -143,7 +146,8 @@ void tst_startup::firstRunPromptsOnce_data() {
     QTest::addColumn<bool>("wizard");
     QTest::newRow("yes: tutorial, then the wizard")
         << QList<int>{vb::vbYes} << 1 << QStringList{"context 3"} << true;
-    QTest::newRow("no, then yes: the wizard") << QList<int>{vb::vbNo, vb::vbYes} << 2 << QStringList{} << true;
+    QTest::newRow("no, then yes: the wizard")
+        << QList<int>{vb::vbNo, vb::vbYes} << 2 << QStringList{} << true;
     QTest::newRow("no, then no") << QList<int>{vb::vbNo, vb::vbNo} << 2 << QStringList{} << false;
     QTest::newRow("cancel, then cancel")
         << QList<int>{vb::vbCancel, vb::vbCancel} << 2 << QStringList{} << false;
@@ -171,24 +175,27 @@ void tst_startup::firstRunPromptsOnce() {
     };
     f.boxes.answers = answers;
     auto shared = std::make_unique<ModMain>();
-    QVERIFY(StartUp(*shared));
+    QVERIFY(StartUp(*shared, wireCommands));
     shared.reset(); // the program ends before the next start
     QCOMPARE(f.boxes.calls.size(), boxes);
     QCOMPARE(f.boxes.calls[0].text,
-             QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. "
-                            "You may find it useful to follow the getting started tutorial. Would you like "
-                            "to view it now?"));
+             QStringLiteral(
+                 "We've noticed that this is the first time you have launched Quorvane Periwell. "
+                 "You may find it useful to follow the getting started tutorial. Would you like "
+                 "to view it now?"));
     QCOMPARE(f.boxes.calls[0].icon, int(vb::vbQuestion));
     QCOMPARE(f.boxes.calls[0].buttons, int(vb::vbYesNoCancel));
     if (boxes == 2)
-        QCOMPARE(f.boxes.calls[1].text, QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
+        QCOMPARE(f.boxes.calls[1].text,
+                 QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
     QCOMPARE(helpCalls, help);
     QCOMPARE(pages, wizard ? QStringList{"frmScr_CreateTT_Welcome"} : QStringList{});
-    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("False"));
+    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"),
+             QStringLiteral("False"));
 
     f.boxes.calls.clear();
     ModMain again;
-    QVERIFY(StartUp(again));
+    QVERIFY(StartUp(again, wireCommands));
     QVERIFY(f.boxes.calls.isEmpty());
 }
 
@@ -222,8 +229,9 @@ void tst_startup::tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt() {
         return int(QDialog::Accepted);
     };
     f.boxes.answers = {vb::vbNo, vb::vbNo};
-    QVERIFY(StartUp(shared));
-    QCOMPARE(order, shown ? QStringList{"frmTip over a shown window, 0 boxes before"} : QStringList{});
+    QVERIFY(StartUp(shared, wireCommands));
+    QCOMPARE(order,
+             shown ? QStringList{"frmTip over a shown window, 0 boxes before"} : QStringList{});
     QCOMPARE(f.boxes.calls.size(), 2); // the first-run prompts come all the same
 }
 
@@ -239,13 +247,13 @@ void tst_startup::untickedTipIsNotShownAtTheNextStart() {
         return int(QDialog::Accepted);
     };
     auto first = std::make_unique<ModMain>();
-    QVERIFY(StartUp(*first));
+    QVERIFY(StartUp(*first, wireCommands));
     first.reset(); // the program ends before the next start
     QCOMPARE(tips, 1);
     QCOMPARE(SettingsStore::GetSetting("periwell", "Options", "Show Tips at Startup", "-"),
              QStringLiteral("0"));
     ModMain second;
-    QVERIFY(StartUp(second));
+    QVERIFY(StartUp(second, wireCommands));
     QCOMPARE(tips, 1);
 }
 

@@ -2,6 +2,7 @@
 #include "TestData.h"
 #include "TestFixture.h"
 
+#include "app/CellEditor.h"
 #include "app/GridHelpers.h"
 #include "app/ListHelpers.h"
 #include "app/MainMenus.h"
@@ -25,7 +26,8 @@ struct School : SmallSchool {
     int tt7A = 0, ttSanders = 0, ttR1 = 0;
 };
 
-// The small school with tutors Sanders and Smith too; a Mon/Tue by 9:00/9:40/10:20 timetable for 7A, Sanders, R1.
+// The small school with tutors Sanders and Smith too; a Mon/Tue by 9:00/9:40/10:20 timetable for
+// 7A, Sanders, R1.
 School makeSchool(TestFixture& f) {
     School s{addSmallSchool(f.db())};
     s.smith = addName(f.db(), "Tutor", "Smith");
@@ -78,7 +80,8 @@ void tst_treebars::listsAreSortedWithBlankFirst() {
     addName(f.db(), "Tutor", "Ann");
     addName(f.db(), "Tutor", "Cy");
     TreeBars& bars = f.main().picLeftBar();
-    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)), (QStringList{"<Blank>", "Ann", "bob", "Cy"}));
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)),
+             (QStringList{"<Blank>", "Ann", "bob", "Cy"}));
     QCOMPARE(itemTexts(bars.treeBar(TreeBars::Rooms)), QStringList{"<Blank>"});
     QCOMPARE(bars.selectedId(TreeBars::Subjects), 1);
     QVERIFY(bars.treeBar(TreeBars::Subjects).currentItem());
@@ -180,7 +183,8 @@ void tst_treebars::echoOfAClickIsNotCompleted() {
     bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
     bars.nameBox(TreeBars::Tutors).setText("Smith");
     leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects); // appended after Smithson
-    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)), (QStringList{"<Blank>", "Smithson", "Smith"}));
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)),
+             (QStringList{"<Blank>", "Smithson", "Smith"}));
     clickItem(bars, TreeBars::Tutors, "Smith");
     QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Smith"));
     bars.nameBox(TreeBars::Tutors).setFocus(Qt::MouseFocusReason);
@@ -192,11 +196,14 @@ void tst_treebars::enterWalk_data() {
     QTest::addColumn<QString>("viewBy");
     QTest::addColumn<QList<int>>("walk"); // boxes in Enter order; the last one finishes
     QTest::addColumn<int>("ownBox");
-    QTest::newRow("class") << "Class" << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Rooms}
+    QTest::newRow("class") << "Class"
+                           << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Rooms}
                            << int(TreeBars::Classes);
-    QTest::newRow("tutor") << "Tutor" << QList<int>{TreeBars::Subjects, TreeBars::Rooms, TreeBars::Classes}
+    QTest::newRow("tutor") << "Tutor"
+                           << QList<int>{TreeBars::Subjects, TreeBars::Rooms, TreeBars::Classes}
                            << int(TreeBars::Tutors);
-    QTest::newRow("room") << "Room" << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Classes}
+    QTest::newRow("room") << "Room"
+                          << QList<int>{TreeBars::Tutors, TreeBars::Subjects, TreeBars::Classes}
                           << int(TreeBars::Rooms);
 }
 
@@ -213,8 +220,8 @@ void tst_treebars::enterWalk() {
     key(bars, ownBox, Qt::Key_Return); // the timetable's own kind: nothing
     QCOMPARE(w->g().Col(), 1);
 
-    const QStringList names{viewBy == "Tutor" ? "Maths" : "Smith", viewBy == "Tutor" ? "R1" : "Maths",
-                            viewBy == "Class" ? "R1" : "7B"};
+    const QStringList names{viewBy == "Tutor" ? "Maths" : "Smith",
+                            viewBy == "Tutor" ? "R1" : "Maths", viewBy == "Class" ? "R1" : "7B"};
     for (int step = 0; step < walk.size(); ++step) {
         NameBox& box = bars.nameBox(walk[step]);
         box.setFocus(Qt::TabFocusReason);
@@ -226,8 +233,9 @@ void tst_treebars::enterWalk() {
     QCOMPARE(w->g().Col(), 2);
     QVERIFY(bars.nameBox(walk.first()).hasFocus());
     QCOMPARE(slotCount(f.db()), 1);
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Mon' AND "
-                            "SubjectID = ? AND (RoomID = ? OR ClassID = ?)",
+    QCOMPARE(scalar(f.db(),
+                    "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Mon' AND "
+                    "SubjectID = ? AND (RoomID = ? OR ClassID = ?)",
                     {s.maths, s.r1, s.c7B}),
              1);
 }
@@ -238,11 +246,11 @@ void tst_treebars::selectNextCellWraps() {
     frmTableWindow* w = f.openTimetable(s.tt7A);
     FlexGrid& g = w->g();
     g.setCol(3);
-    f.main().SelectNextCell(*w);
+    f.main().cellEditor().SelectNextCell(*w);
     QCOMPARE(g.Row(), 2);
     QCOMPARE(g.Col(), 1);
     g.setCol(3);
-    f.main().SelectNextCell(*w);
+    f.main().cellEditor().SelectNextCell(*w);
     QCOMPARE(g.Row(), 1);
     QCOMPARE(g.Col(), 1);
     QVERIFY(g.Redraw());
@@ -251,13 +259,14 @@ void tst_treebars::selectNextCellWraps() {
 void tst_treebars::cellHandlerLoadsTheLists() {
     TestFixture f;
     const School s = makeSchool(f);
-    addSlot(f.db(), {"09:40:00", "Mon", s.c7A, 1, 1, 1, 1});   // an empty period of 7A
-    addSlot(f.db(), {"10:20:00", "Mon", s.c7A, 1, 1, 1, 3});   // lunch
+    addSlot(f.db(), {"09:40:00", "Mon", s.c7A, 1, 1, 1, 1}); // an empty period of 7A
+    addSlot(f.db(), {"10:20:00", "Mon", s.c7A, 1, 1, 1, 3}); // lunch
     addSlot(f.db(), {"09:00:00", "Tue", s.c7A, s.smith, s.r1, s.maths, 1});
     frmTableWindow* w = f.openTimetable(s.tt7A);
     TreeBars& bars = f.main().picLeftBar();
     const auto selected = [&bars] {
-        return QList<int>{bars.selectedId(0), bars.selectedId(1), bars.selectedId(2), bars.selectedId(3)};
+        return QList<int>{bars.selectedId(0), bars.selectedId(1), bars.selectedId(2),
+                          bars.selectedId(3)};
     };
     QCOMPARE(selected(), (QList<int>{1, 1, 1, 1})); // no row
     w->g().setCol(2);
@@ -275,9 +284,9 @@ void tst_treebars::cellHandlerLoadsTheLists() {
 void tst_treebars::busyAndFreeMarks() {
     TestFixture f;
     const School s = makeSchool(f);
-    addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.sanders, 1, 1, 1});  // Sanders teaches 7B
-    addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.smith, s.r1, 1, 1}); // 7A's own lesson
-    addSlot(f.db(), {"09:00:00", "Mon", 1, 1, 1, 1, 2});               // placeholders
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.sanders, 1, 1, 1});    // Sanders teaches 7B
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.smith, s.r1, 1, 1});   // 7A's own lesson
+    addSlot(f.db(), {"09:00:00", "Mon", 1, 1, 1, 1, 2});                // placeholders
     addSlot(f.db(), {"09:00:00", "Wk 1 Mon", s.c7B, s.smith, 1, 1, 1}); // another day
     f.openTimetable(s.tt7A);
     TreeBars& bars = f.main().picLeftBar();
@@ -334,7 +343,8 @@ void tst_treebars::onlyAClickChangesTheSelection() {
     QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
     // Pressed on Sanders, released elsewhere: no click.
     QTest::mousePress(tutors.viewport(), Qt::LeftButton, {}, onSanders);
-    QTest::mouseRelease(tutors.viewport(), Qt::LeftButton, {}, QPoint(2, tutors.viewport()->height() - 2));
+    QTest::mouseRelease(tutors.viewport(), Qt::LeftButton, {},
+                        QPoint(2, tutors.viewport()->height() - 2));
     QCOMPARE(bars.selectedId(TreeBars::Tutors), s.smith);
     tutors.setFocus(Qt::TabFocusReason);
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_S})

@@ -1,19 +1,15 @@
 #include "CellBatch.h"
 
+#include "CellEditor.h"
 #include "ErrorReport.h"
-#include "MainMenus.h"
 #include "ModMain.h"
 #include "frmMain.h"
 #include "frmTableWindow.h"
 
-#include <QAction>
-
 bool writeCellsAllOrNothing(frmMain& main, frmTableWindow& f, const QString& what,
                             const std::function<bool()>& steps) {
     ModMain& state = main.state();
-    QAction* undoItem = main.menus().item(QStringLiteral("mnuEditUndo"));
-    const std::optional<SlotUndo> undoBefore = state.Undo;
-    const bool undoEnabledBefore = undoItem->isEnabled();
+    const CellEditor::UndoState undoBefore = main.cellEditor().undoState();
     {
         Transaction transaction(state.db());
         if (!transaction.started()) {
@@ -28,8 +24,7 @@ bool writeCellsAllOrNothing(frmMain& main, frmTableWindow& f, const QString& wha
         }
     } // rolled back: none of the command's cells stays
     // The rows the undo record points at were rolled back with the rest.
-    state.Undo = undoBefore;
-    undoItem->setEnabled(undoEnabledBefore);
+    main.cellEditor().restoreUndo(undoBefore);
     main.RefreshTable(f);
     f.ClickMyGrid();
     return false;

@@ -1,6 +1,7 @@
 #include "CellClipboard.h"
 
 #include "ActiveTimetable.h"
+#include "CellEditor.h"
 #include "ErrorReport.h"
 #include "ModMain.h"
 #include "TreeBars.h"
@@ -75,7 +76,8 @@ void CellClipboard::blankCurrentCell() const {
     }
     state.CurrentSpecialID = 1;
     state.TreeClickWritesSlot = true;
-    m_main.UpdateSlot(TreeBars::Classes);
+    // A failed write was shown already, and a cut is one cell: nothing more to stop.
+    (void)m_main.cellEditor().UpdateSlot(TreeBars::Classes);
 }
 
 void CellClipboard::paste() const {
@@ -103,5 +105,5 @@ void CellClipboard::paste() const {
     }
     state.TreeClickWritesSlot = true;
     state.CurrentSpecialID = cell->specialId;
-    m_main.UpdateSlot(TreeBars::Classes);
+    (void)m_main.cellEditor().UpdateSlot(TreeBars::Classes);
 }

@@ -5,7 +5,7 @@ class frmTableWindow;
 
 // Copies, cuts and pastes the current cell of a timetable window through the system clipboard,
 // as the text of one cell (tutor, subject, room, class, special id). Cut and paste write through
-// the main window's cell writer, so the clash check and undo apply as for any edit.
+// the main window's cell editor, so the clash check and undo apply as for any edit.
 class CellClipboard {
 public:
     CellClipboard(frmMain& main, frmTableWindow& window) : m_main(main), m_window(window) {}

@@ -2,13 +2,11 @@
 
 #include "data/DBConnection.h"
 #include "data/NameLists.h"
-#include "data/SlotUndo.h"
 #include "data/TimetableLook.h"
 
 #include <QString>
 
 #include <memory>
-#include <optional>
 
 // The program's shared state: the one database connection and the flags that several windows
 // read and set. One instance, owned by the program and handed to each window.
@@ -31,13 +29,6 @@ public:
     // The format dialog's values being edited: its load fills them, its lists change them and
     // its OK writes them. They keep their last values after the dialog closes.
     FormatValues FormatEditValues;
-
-    // The last cell write failed in the database (shown to the user already): a command
-    // writing many cells stops rather than repeat the same error for each.
-    bool WriteFailed = false;
-
-    // One-step undo: the row the last cell write touched, as it was before.
-    std::optional<SlotUndo> Undo;
 
     // The record editors' ids, one per list: NewRecord before adding (the new id after OK), or
     // the record to rename. The manage dialog keeps the record it deletes here too.

@@ -1,6 +1,7 @@
 #include "PeriodCommands.h"
 
 #include "CellBatch.h"
+#include "CellEditor.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "ModMain.h"
@@ -75,7 +76,8 @@ void PeriodCommands::SetSpecialCells(int iSpecialSlotID) {
     if (!f)
         return;
     WaitCursor wait;
-    writeCellsAllOrNothing(m_main, *f, PeriodsNotWritten, [&] { return writeBlock(*f, iSpecialSlotID); });
+    writeCellsAllOrNothing(m_main, *f, PeriodsNotWritten,
+                           [&] { return writeBlock(*f, iSpecialSlotID); });
 }
 
 bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
@@ -86,12 +88,12 @@ bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
     const int bottom = std::max(g.Row(), g.RowSel());
     const int left = std::max(1, std::min(g.Col(), g.ColSel()));
     const int right = std::max(g.Col(), g.ColSel());
+    bool written = true;
     {
         RedrawOff redrawOff(g);
-        m_main.state().WriteFailed = false;
-        for (int r = top; r <= bottom && !m_main.state().WriteFailed; ++r) {
-            for (int c = left; c <= right && !m_main.state().WriteFailed; ++c)
-                writeSpecialCell(f, r, c, iSpecialSlotID);
+        for (int r = top; r <= bottom && written; ++r) {
+            for (int c = left; c <= right && written; ++c)
+                written = writeSpecialCell(f, r, c, iSpecialSlotID).ok();
         }
         g.setRow(top);
         g.setCol(left);
@@ -99,10 +101,11 @@ bool PeriodCommands::writeBlock(frmTableWindow& f, int iSpecialSlotID) {
         g.setColSel(right);
     }
     m_main.state().TreeClickWritesSlot = true;
-    return !m_main.state().WriteFailed;
+    return written;
 }
 
-void PeriodCommands::writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID) {
+Result<void> PeriodCommands::writeSpecialCell(frmTableWindow& f, int row, int col,
+                                              int iSpecialSlotID) {
     ModMain& state = m_main.state();
     TreeBars& bars = m_main.picLeftBar();
     {
@@ -120,7 +123,8 @@ void PeriodCommands::writeSpecialCell(frmTableWindow& f, int row, int col, int i
     bars.SelectTreeBarNodeById(TreeBars::Rooms, 1);
     // The last selection's click writes the cell.
     state.TreeClickWritesSlot = true;
-    bars.SelectTreeBarNodeById(TreeBars::Classes, 1);
+    return m_main.cellEditor().writeThroughClick(
+        [&bars] { bars.SelectTreeBarNodeById(TreeBars::Classes, 1); });
 }
 
 void PeriodCommands::mnuFormatDefineLunchColumn_Click() {
@@ -145,7 +149,8 @@ void PeriodCommands::mnuFormatDefineLunchColumn_Click() {
     // The header and every day's cell change together or not at all.
     const bool changed = writeCellsAllOrNothing(m_main, *f, PeriodsNotWritten, [&] {
         if (Result<void> set = LunchColumn::setSpecialId(db, column, value); !set) {
-            reportError(QStringLiteral("The lunch column could not be changed."), set.error(), &m_main);
+            reportError(QStringLiteral("The lunch column could not be changed."), set.error(),
+                        &m_main);
             return false;
         }
         // Every day of the current column only, whatever else was selected.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QObject>
 
 class FlexGrid;
@@ -8,7 +10,7 @@ class frmTableWindow;
 
 // The commands that mark the active timetable's selected periods (clear, unavailable, lunch,
 // break), turn a period column into a lunch column and back, and give all period columns or
-// all day rows one size. Every cell is written through the main window's cell writer, so the
+// all day rows one size. Every cell is written through the main window's cell editor, so the
 // slot rules, the clash check and undo apply as for any edit.
 class PeriodCommands : public QObject {
     Q_OBJECT
@@ -31,7 +33,8 @@ private:
     // Asks `question` first when a block is selected; false when the user declines.
     bool confirmBlock(const QString& question) const;
     bool ask(const QString& question) const;
-    void writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID);
+    // Fails when the write failed in the database (reported already).
+    Result<void> writeSpecialCell(frmTableWindow& f, int row, int col, int iSpecialSlotID);
     // Writes every cell of the selected block; false once a write failed (reported already).
     bool writeBlock(frmTableWindow& f, int iSpecialSlotID);
 

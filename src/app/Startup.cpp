@@ -1,8 +1,8 @@
 #include "Startup.h"
 
 #include "ModMain.h"
-#include "frmMain.h"
 #include "TipSettings.h"
+#include "frmMain.h"
 #include "frmSplash.h"
 #include "frmTip.h"
 #include "platform/ModalRunner.h"
@@ -17,12 +17,13 @@ namespace {
 // Loads the main window once; later requests do nothing.
 class MainWindowLoader {
 public:
-    explicit MainWindowLoader(ModMain& state) : m_state(state) {}
+    MainWindowLoader(ModMain& state, const MainWindowWiring& wire) : m_state(state), m_wire(wire) {}
 
     void load() {
         if (m_window)
             return;
         m_window = std::make_unique<frmMain>(m_state);
+        m_wire(*m_window);
         m_result = m_window->MDIForm_Load();
     }
     const Result<void>& result() const { return m_result; }
@@ -30,23 +31,25 @@ public:
 
 private:
     ModMain& m_state;
+    const MainWindowWiring& m_wire;
     std::unique_ptr<frmMain> m_window;
     Result<void> m_result;
 };
 
 bool firstRunPending() {
     const QString firstRun =
-        SettingsStore::GetSetting(QStringLiteral("Velmora"), QStringLiteral("Config"), QStringLiteral("FirstRun"),
-                                  QStringLiteral("True"));
-    SettingsStore::SaveSetting(QStringLiteral("Velmora"), QStringLiteral("Config"), QStringLiteral("FirstRun"),
-                               QStringLiteral("False"));
-    return firstRun.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0 && firstRun != QLatin1String("0");
+        SettingsStore::GetSetting(QStringLiteral("Velmora"), QStringLiteral("Config"),
+                                  QStringLiteral("FirstRun"), QStringLiteral("True"));
+    SettingsStore::SaveSetting(QStringLiteral("Velmora"), QStringLiteral("Config"),
+                               QStringLiteral("FirstRun"), QStringLiteral("False"));
+    return firstRun.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0 &&
+           firstRun != QLatin1String("0");
 }
 
 } // namespace
 
-Result<std::unique_ptr<frmMain>> StartUp(ModMain& state) {
-    MainWindowLoader loader(state);
+Result<std::unique_ptr<frmMain>> StartUp(ModMain& state, const MainWindowWiring& wire) {
+    MainWindowLoader loader(state, wire);
     {
         WaitCursor wait;
         frmSplash splash;
@@ -67,8 +70,8 @@ Result<std::unique_ptr<frmMain>> StartUp(ModMain& state) {
     return window;
 }
 
-int Main(ModMain& state) {
-    Result<std::unique_ptr<frmMain>> window = StartUp(state);
+int Main(ModMain& state, const MainWindowWiring& wire) {
+    Result<std::unique_ptr<frmMain>> window = StartUp(state, wire);
     if (!window) {
         MsgBox(window.error().message, vb::vbCritical);
         return 1;

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ActiveTimetable.h"
+#include "CellEditor.h"
 #include "ClipboardCommands.h"
 #include "DialogCommands.h"
 #include "ErrorReport.h"
@@ -8,23 +9,17 @@
 #include "MainToolBar.h"
 #include "MenuCommands.h"
 #include "ModMain.h"
-#include "NameBox.h"
 #include "PeriodCommands.h"
 #include "TimetableDrawing.h"
 #include "TreeBars.h"
-#include "data/CellLookup.h"
-#include "data/SlotWriter.h"
 #include "data/TimetableContent.h"
 #include "data/TimetableView.h"
 #include "frmTableWindow.h"
-#include "output/OutputCommands.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
 #include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
-#include "platform/RedrawOff.h"
-#include "setup/SetupCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -54,8 +49,7 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     resize(1100, 750);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
-    connect(m_treeBars, &TreeBars::writeRequested, this, &frmMain::UpdateSlot);
-    connect(m_treeBars, &TreeBars::enterPressed, this, &frmMain::nameBoxEnter);
+    m_cellEditor = new CellEditor(*this);
     // A refill leaves the lists without the cell's items: load them again before the next click.
     connect(m_treeBars, &TreeBars::refilled, this, [this] {
         if (frmTableWindow* f = activeTableWindow())
@@ -63,14 +57,11 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     });
     connect(m_treeBars, &TreeBars::listMenuRequested, this,
             [this](const QPoint& at) { m_menus->mnuLeftMenuRightClick().popup(at); });
-    m_menus->connectItem("mnuEditUndo", this, &frmMain::mnuEditUndo_Click);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    auto* toolBar = new MainToolBar(*this);
+    m_toolBar = new MainToolBar(*this);
     new MenuCommands(*this);
     m_periodCommands = new PeriodCommands(*this);
     new ClipboardCommands(*this);
-    m_setupCommands = new SetupCommands(*this, *toolBar);
-    m_outputCommands = new OutputCommands(*this);
     new DialogCommands(*this);
 }
 
@@ -78,6 +69,7 @@ frmMain::~frmMain() {
     // Children going away must not call back into a window that is being destroyed.
     m_mdiArea->disconnect(this);
     m_treeBars->disconnect(this);
+    m_treeBars->disconnect(m_cellEditor);
 }
 
 Result<void> frmMain::MDIForm_Load() {
@@ -195,11 +187,6 @@ void frmMain::timetablesDeleted(const QList<int>& timetableIds) {
     }
 }
 
-void frmMain::dropUndo() {
-    m_state.Undo.reset();
-    m_menus->item("mnuEditUndo")->setEnabled(false);
-}
-
 void frmMain::RefreshTable(frmTableWindow& f) {
     Result<std::optional<TimetableContent>> content = TimetableStore::read(m_state.db(), f.Tag());
     if (!content) {
@@ -229,12 +216,14 @@ void frmMain::SaveTable(frmTableWindow& f) {
     for (int r = 1; r < g.Rows(); ++r)
         geometry.rowHeights.append({g.RowData(r), g.RowHeight(r)});
     if (Result<void> saved = TimetableStore::saveGeometry(m_state.db(), f.Tag(), geometry); !saved)
-        reportError(QStringLiteral("The sizes of the timetable's rows and columns could not be stored."),
-                    saved.error(), this);
+        reportError(
+            QStringLiteral("The sizes of the timetable's rows and columns could not be stored."),
+            saved.error(), this);
 }
 
-QString frmMain::FormatSlotText(const QString& sTutor, const QString& sSubject, const QString& sRoom,
-                                const QString& sClass, const QString& sViewBy) {
+QString frmMain::FormatSlotText(const QString& sTutor, const QString& sSubject,
+                                const QString& sRoom, const QString& sClass,
+                                const QString& sViewBy) {
     return TimetableStore::formatSlotText(sTutor, sSubject, sRoom, sClass, sViewBy);
 }
 
@@ -276,8 +265,8 @@ void frmMain::activateCurrentWindow() {
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {
-    m_outputCommands->tableWindowClosing();
-    m_menus->item("mnuEditUndo")->setEnabled(false);
+    emit tableWindowAboutToClose();
+    m_cellEditor->disableUndo();
     const bool othersRemain = timetableWindows().size() > 1;
     // Another open window keeps the bar and its commands: the next activation refreshes them.
     if (othersRemain && activeTableWindow() != &f)
@@ -290,184 +279,18 @@ void frmMain::tableWindowClosing(frmTableWindow& f) {
     }
 }
 
-void frmMain::UpdateSlot(int) {
-    frmTableWindow* f = activeTableWindow();
-    if (!f || f->g().Row() < 1 || f->g().Col() < 1)
-        return;
-    m_state.WriteFailed = false;
-    std::optional<CellWriteProblem> problem;
-    {
-        // One transaction for the whole click: the write and the reads that show it share one
-        // lock instead of each statement taking and giving back its own.
-        Transaction click(m_state.db());
-        if (!click.started())
-            problem = CellWriteProblem{QStringLiteral("The period could not be written."),
-                                       click.started().error(), true, false};
-        else
-            problem = writeCurrentCell(*f);
-        if (!problem) {
-            if (Result<void> committed = click.commit(); !committed) {
-                problem = CellWriteProblem{QStringLiteral("The period could not be written."),
-                                           committed.error(), true, true};
-                dropUndo();
-            }
-        }
-    } // a problem rolls it back
-    if (!problem)
-        return;
-    if (problem->error) {
-        m_state.WriteFailed = true;
-        reportError(problem->text, *problem->error, this);
-    } else {
-        MsgBox(problem->text, vb::vbCritical, this);
-    }
-    if (problem->redraw)
-        RefreshTable(*f);
-    if (problem->reloadCell)
-        f->ClickMyGrid();
-}
-
-std::optional<frmMain::CellWriteProblem> frmMain::writeCurrentCell(frmTableWindow& f) {
-    FlexGrid& g = f.g();
-    Result<std::optional<TimetableView>> view = TimetableView::read(m_state.db(), f.Tag());
-    if (!view)
-        return CellWriteProblem{QStringLiteral("The timetable could not be read."), view.error(), false, false};
-    if (!view.value() || !view.value()->kind())
-        return std::nullopt;
-    Result<std::optional<SlotKey>> key =
-        CellLookup::keyForCell(m_state.db(), *view.value(), g.RowData(g.Row()), g.ColData(g.Col()));
-    if (!key)
-        return CellWriteProblem{QStringLiteral("The period could not be read."), key.error(), false, false};
-    if (!key.value())
-        return std::nullopt;
-
-    SlotIds chosen;
-    chosen.tutorId = m_treeBars->selectedId(TreeBars::Tutors);
-    chosen.subjectId = m_treeBars->selectedId(TreeBars::Subjects);
-    chosen.roomId = m_treeBars->selectedId(TreeBars::Rooms);
-    chosen.classId = m_treeBars->selectedId(TreeBars::Classes);
-    chosen.specialId = m_state.CurrentSpecialID;
-    Result<SlotWriteOutcome> outcome = SlotWriter(m_state.db()).write(*key.value(), chosen);
-    if (!outcome)
-        return CellWriteProblem{QStringLiteral("The period could not be written."), outcome.error(), true, false};
-    if (!outcome.value().wrote())
-        return CellWriteProblem{outcome.value().clash.message, std::nullopt, true, false};
-    m_state.Undo = outcome.value().undo;
-    m_menus->item("mnuEditUndo")->setEnabled(true);
-    if (outcome.value().tookOver) {
-        const SlotIds& written = outcome.value().written;
-        FlagGuard selecting(m_state.TreeClickWritesSlot, false);
-        m_treeBars->SelectTreeBarNodeById(TreeBars::Tutors, written.tutorId);
-        m_treeBars->SelectTreeBarNodeById(TreeBars::Subjects, written.subjectId);
-        m_treeBars->SelectTreeBarNodeById(TreeBars::Rooms, written.roomId);
-        m_treeBars->SelectTreeBarNodeById(TreeBars::Classes, written.classId);
-    }
-    m_state.TreeClickWritesSlot = true;
-    DisplayCurrentSlot();
-    return std::nullopt;
-}
-
-void frmMain::DisplayCurrentSlot() {
-    const ActiveTimetable active = activeTimetable();
-    if (!active)
-        return;
-    frmTableWindow* f = active.window;
-    Result<std::optional<TimetableLook>> look =
-        TimetableLooks::readTimetable(m_state.db(), f->Tag());
-    if (!look) {
-        reportError(QStringLiteral("The timetable could not be read."), look.error(), this);
-        return;
-    }
-    if (!look.value())
-        return;
-    const TimetableColors colors = TimetableColors::of(*look.value());
-    FlexGrid& g = f->g();
-    if (m_state.CurrentSpecialID == 1) {
-        g.setCellBackColor(colors.lessonBack);
-        g.setCellForeColor(colors.colHeadFore);
-        g.setText(FormatSlotText(m_treeBars->selectedName(TreeBars::Tutors),
-                                 m_treeBars->selectedName(TreeBars::Subjects),
-                                 m_treeBars->selectedName(TreeBars::Rooms),
-                                 m_treeBars->selectedName(TreeBars::Classes), active.view->viewBy));
-    } else {
-        g.setText(QString());
-        g.setCellBackColor(colors.unavailableBack);
-        g.setCellForeColor(colors.unavailableFore);
-    }
-    f->ClickMyGrid();
-}
-
-void frmMain::mnuEditUndo_Click() {
-    frmTableWindow* f = activeTableWindow();
-    if (!f || !m_state.Undo)
-        return;
-    m_menus->item("mnuEditUndo")->setEnabled(false);
-    Result<ClashCheck> undone = SlotWriter(m_state.db()).undo(*m_state.Undo);
-    if (!undone) {
-        reportError(QStringLiteral("The last change could not be undone."), undone.error(), this);
-        return;
-    }
-    if (undone.value().clash) {
-        MsgBox(undone.value().message, vb::vbCritical, this);
-        return;
-    }
-    m_state.Undo.reset();
-    // The undone row may belong to another cell than the current one: redraw the whole grid.
-    RefreshTable(*f);
-    f->ClickMyGrid();
-}
-
-void frmMain::SelectNextCell(frmTableWindow& f) {
-    FlexGrid& g = f.g();
-    RedrawOff redrawOff(g);
-    if (g.Col() < g.Cols() - 1) {
-        g.setCol(g.Col() + 1);
-    } else if (g.Row() < g.Rows() - 1) {
-        g.setRow(g.Row() + 1);
-        g.setCol(1);
-    } else {
-        g.setCol(1);
-        g.setRow(1);
-    }
-}
-
-void frmMain::nameBoxEnter(int index) {
-    m_treeBars->NameBoxDeleting = false;
-    const ActiveTimetable active = activeTimetable();
-    if (!active || !active.view->kind())
-        return;
-    frmTableWindow* f = active.window;
-    // The Enter walk per kind: the next box, -1 for nothing, Finish after the last box.
-    constexpr int Finish = 9;
-    constexpr int walk[3][TreeBars::Count] = {
-        /* Class */ {TreeBars::Subjects, TreeBars::Rooms, Finish, -1},
-        /* Tutor */ {-1, TreeBars::Rooms, TreeBars::Classes, Finish},
-        /* Room */ {TreeBars::Subjects, TreeBars::Classes, -1, Finish},
-    };
-    const ViewKind kind = *active.view->kind();
-    const int next = walk[static_cast<int>(kind)][index];
-    if (next == -1)
-        return;
-    if (next != Finish) {
-        m_treeBars->nameBox(next).setFocus(Qt::TabFocusReason);
-        return;
-    }
-    m_treeBars->nameBoxLeft(index);
-    SelectNextCell(*f);
-    m_treeBars->nameBox(kind == ViewKind::Tutor ? TreeBars::Subjects : TreeBars::Tutors).setFocus(Qt::TabFocusReason);
-}
-
 void frmMain::FirstRun() {
-    const int answer = MsgBox(
-        QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. You may "
-                       "find it useful to follow the getting started tutorial. Would you like to view it now?"),
-        vb::vbQuestion + vb::vbYesNoCancel, this);
+    const int answer = MsgBox(QStringLiteral("We've noticed that this is the first time you have "
+                                             "launched Quorvane Periwell. You may "
+                                             "find it useful to follow the getting started "
+                                             "tutorial. Would you like to view it now?"),
+                              vb::vbQuestion + vb::vbYesNoCancel, this);
     if (answer == vb::vbYes) {
         HelpViewer::showContext(3, this);
-        m_setupCommands->DoNewTimeTableWizard();
+        emit newTimetableWizardRequested();
         return;
     }
     if (MsgBox(QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"),
                vb::vbQuestion + vb::vbYesNoCancel, this) == vb::vbYes)
-        m_setupCommands->DoNewTimeTableWizard();
+        emit newTimetableWizardRequested();
 }

@@ -5,12 +5,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <optional>
-
+class CellEditor;
 class MainMenus;
-class OutputCommands;
+class MainToolBar;
 class PeriodCommands;
-class SetupCommands;
 class ModMain;
 class QMdiArea;
 class QMdiSubWindow;
@@ -23,7 +21,7 @@ struct TimetableContent;
 enum class IfNoTimetable { Quiet, TellUser };
 
 // The main window: a frame for the timetable windows, with the left bar's lists, the menus
-// and the toolbar. It writes cells for the active timetable window.
+// and the toolbar. Its cell editor writes the cells of the active timetable window.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,13 +31,12 @@ public:
     ModMain& state() const { return m_state; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     MainMenus& menus() const { return *m_menus; }
+    MainToolBar& toolBar() const { return *m_toolBar; }
     TreeBars& picLeftBar() const { return *m_treeBars; }
+    // Writes the active window's current cell from the lists, undoes the last write.
+    CellEditor& cellEditor() const { return *m_cellEditor; }
     // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
     PeriodCommands& periodCommands() const { return *m_periodCommands; }
-    // The wizards, the manage dialog and Auto Fill.
-    SetupCommands& setupCommands() const { return *m_setupCommands; }
-    // Formatting, styles, find and replace, the capacity report, exports and printing.
-    OutputCommands& outputCommands() const { return *m_outputCommands; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
@@ -58,14 +55,13 @@ public:
     void RefreshTable(frmTableWindow& f);
     // Stores the window's header sizes, column widths and row heights.
     void SaveTable(frmTableWindow& f);
-    static QString FormatSlotText(const QString& sTutor, const QString& sSubject, const QString& sRoom,
-                                  const QString& sClass, const QString& sViewBy);
+    static QString FormatSlotText(const QString& sTutor, const QString& sSubject,
+                                  const QString& sRoom, const QString& sClass,
+                                  const QString& sViewBy);
 
     // Timetables were deleted: closes every window that shows one and removes their View Table
     // items.
     void timetablesDeleted(const QList<int>& timetableIds);
-    // Forgets the last cell write, so Undo cannot write it back, and disables Undo.
-    void dropUndo();
 
     bool AnyTimeTablesLoaded() const;
     QList<frmTableWindow*> timetableWindows() const;
@@ -75,40 +71,30 @@ public:
     // read shows its error; with TellUser, so does having no timetable window.
     ActiveTimetable activeTimetable(IfNoTimetable ifNone = IfNoTimetable::Quiet);
 
-    // Writes the active window's current cell from the four lists and CurrentSpecialID.
-    void UpdateSlot(int index);
-    // Redraws the current cell from the lists' selection, without reading Slot.
-    void DisplayCurrentSlot();
-    void mnuEditUndo_Click();
-    // Moves the grid to its next cell: right, then down to the next row, then back to the top.
-    void SelectNextCell(frmTableWindow& f);
-
+    // The first-run questions: the tutorial, then the wizard; a Yes asks for the wizard.
     void FirstRun();
     // A timetable window is closing (its geometry is stored already).
     void tableWindowClosing(frmTableWindow& f);
     // Runs the activation of the window that became current, if it really changed.
     void activateCurrentWindow();
 
+signals:
+    // The first-run prompts were answered Yes: the new-timetable wizard is wanted.
+    void newTimetableWizardRequested();
+    // A timetable window is closing; it still counts among the windows.
+    void tableWindowAboutToClose();
+
 private:
-    // Why a cell write showed a box: a clash (no error) or a failed database step.
-    struct CellWriteProblem {
-        QString text;
-        std::optional<Error> error;
-        bool reloadCell = true; // show the cell's stored content in the lists again
-        bool redraw = false;    // the grid shows a write that did not stay
-    };
-    std::optional<CellWriteProblem> writeCurrentCell(frmTableWindow& f);
     void addViewTableItem(int timetableId, const QString& title);
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
-    void nameBoxEnter(int index);
 
     ModMain& m_state;
     QMdiArea* m_mdiArea = nullptr;
     MainMenus* m_menus = nullptr;
+    MainToolBar* m_toolBar = nullptr;
     TreeBars* m_treeBars = nullptr;
+    CellEditor* m_cellEditor = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
-    SetupCommands* m_setupCommands = nullptr;
-    OutputCommands* m_outputCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;

@@ -2,6 +2,7 @@
 
 #include "ActiveTimetable.h"
 #include "CellClipboard.h"
+#include "CellEditor.h"
 #include "ErrorReport.h"
 #include "GridHelpers.h"
 #include "MainMenus.h"
@@ -63,9 +64,13 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
     connect(m_grid, &FlexGrid::Click, this, &frmTableWindow::g_EnterCell);
     connect(m_grid, &FlexGrid::KeyDown, this, &frmTableWindow::g_KeyDown);
     connect(m_grid, &FlexGrid::MouseUp, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position) { g_MouseUp(button, position); });
-    connect(m_grid, &FlexGrid::GotFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(true); });
-    connect(m_grid, &FlexGrid::LostFocus, this, [this] { m_main.menus().item("mnuEditClear")->setEnabled(false); });
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position) {
+                g_MouseUp(button, position);
+            });
+    connect(m_grid, &FlexGrid::GotFocus, this,
+            [this] { m_main.menus().item("mnuEditClear")->setEnabled(true); });
+    connect(m_grid, &FlexGrid::LostFocus, this,
+            [this] { m_main.menus().item("mnuEditClear")->setEnabled(false); });
 }
 
 QSize frmTableWindow::sizeHint() const {
@@ -78,7 +83,7 @@ void frmTableWindow::Form_Activate() {
     WaitCursor wait;
     ModMain& state = m_main.state();
     m_main.picLeftBar().show();
-    m_main.menus().item("mnuEditUndo")->setEnabled(false);
+    m_main.cellEditor().disableUndo();
     m_main.SaveTable(*this);
 
     const ActiveTimetable shown = ActiveTimetable::of(*this, state.db());
@@ -151,14 +156,16 @@ void frmTableWindow::ShowInLists(const SlotIds& shown) {
     state.TreeClickWritesSlot = true;
 }
 
-void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID) {
+void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW,
+                                         int iCurrentID) {
     const std::optional<ViewKind> resource = NameLists::ownerKind(NameLists::All[index]);
     if (!resource)
         return;
     Result<QSet<int>> busy =
         BusySlots::busyIds(m_main.state().db(), *resource, dtStartTime, sDOW, iCurrentID);
     if (!busy) {
-        reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(), this);
+        reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(),
+                    this);
         return;
     }
     m_main.picLeftBar().setBusy(index, busy.value());
@@ -174,7 +181,8 @@ void frmTableWindow::ClipboardCopy(bool bCut) {
 
 void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     // Only keys that type something start a name; the grid keeps its navigation keys.
-    const bool letterOrDigit = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    const bool letterOrDigit =
+        (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     if (!letterOrDigit && !printable && key != Qt::Key_Space)
         return;

@@ -2,6 +2,7 @@
 
 #include "app/ActiveTimetable.h"
 #include "app/CellBatch.h"
+#include "app/CellEditor.h"
 #include "app/ErrorReport.h"
 #include "app/ModMain.h"
 #include "app/TreeBars.h"
@@ -151,7 +152,8 @@ void frmReplace::FindAndReplace(frmTableWindow& f) {
     }
     const std::optional<QList<Match>> matches = findMatches(f.g(), stored.value(), *list, *findId);
     if (!matches) {
-        MsgBox(NotReplaced + QStringLiteral(" A day or a period of the timetable is no longer stored."),
+        MsgBox(NotReplaced +
+                   QStringLiteral(" A day or a period of the timetable is no longer stored."),
                vb::vbCritical, this);
         return;
     }
@@ -161,7 +163,8 @@ void frmReplace::FindAndReplace(frmTableWindow& f) {
         close();
 }
 
-std::optional<QList<frmReplace::Match>> frmReplace::findMatches(const FlexGrid& g, const TimetableSlots& stored,
+std::optional<QList<frmReplace::Match>> frmReplace::findMatches(const FlexGrid& g,
+                                                                const TimetableSlots& stored,
                                                                 NameLists::List list, int findId) {
     for (int r = 1; r < g.Rows(); ++r) {
         if (!stored.hasDay(g.RowData(r)))
@@ -187,7 +190,6 @@ bool frmReplace::replaceCells(frmTableWindow& f, const QList<Match>& matches, Na
                               int replaceId) {
     ModMain& state = m_main.state();
     FlexGrid& g = f.g();
-    state.WriteFailed = false;
     {
         // The walk moves the current cell quietly and loads each match from the rows read
         // for it; the lists then show the user's own cell again.
@@ -199,8 +201,9 @@ bool frmReplace::replaceCells(frmTableWindow& f, const QList<Match>& matches, Na
             g.setRow(match.row);
             f.ShowInLists(match.ids);
             // The click on the replacement writes the cell, clash check included.
-            m_main.picLeftBar().SelectTreeBarNodeById(list, replaceId);
-            if (state.WriteFailed)
+            TreeBars& bars = m_main.picLeftBar();
+            if (!m_main.cellEditor().writeThroughClick(
+                    [&] { bars.SelectTreeBarNodeById(list, replaceId); }))
                 return false;
         }
     }

@@ -5,6 +5,7 @@
 #include "WizardDriver.h"
 #include "WizardWelcomePage.h"
 #include "app/ActiveTimetable.h"
+#include "app/CellEditor.h"
 #include "app/ErrorReport.h"
 #include "app/ModMain.h"
 #include "app/TimetableDrawing.h"
@@ -73,9 +74,8 @@ void AutoFill::run() {
     }
     m_answers = AutoFillAnswers{};
     m_window = active.window;
-    WizardDriver driver(PageCount, [this](int step, WizardProgress& progress) {
-        return makePage(step, progress);
-    });
+    WizardDriver driver(
+        PageCount, [this](int step, WizardProgress& progress) { return makePage(step, progress); });
     if (driver.run(m_main.state().AutoFillShowWelcome) && m_window)
         DoAutoFill(*m_window, m_answers);
 }
@@ -100,9 +100,8 @@ std::unique_ptr<WizardPage> AutoFill::makeBarePage(int step, WizardProgress& pro
                 QStringLiteral("Using this wizard you can automatically fill a timetable.")},
             &m_main);
     case 2:
-        return std::make_unique<AutoFillSubjectsPage>(progress, m_answers, state.db(),
-                                                      m_window->Tag(), gridIdsOf(m_window->g()),
-                                                      &m_main);
+        return std::make_unique<AutoFillSubjectsPage>(
+            progress, m_answers, state.db(), m_window->Tag(), gridIdsOf(m_window->g()), &m_main);
     case 3:
         return roomsPage(progress);
     case 4:
@@ -114,12 +113,14 @@ std::unique_ptr<WizardPage> AutoFill::makeBarePage(int step, WizardProgress& pro
 }
 
 std::unique_ptr<WizardPage> AutoFill::roomsPage(WizardProgress& progress) {
-    Result<QList<NameLists::Entry>> rooms = NameLists::readAll(m_main.state().db(), NameLists::Room);
+    Result<QList<NameLists::Entry>> rooms =
+        NameLists::readAll(m_main.state().db(), NameLists::Room);
     if (!rooms)
         reportError(QStringLiteral("The rooms could not be read."), rooms.error(), &m_main);
-    return std::make_unique<AutoFillChoicePage>(
-        progress, AutoFillChoicePage::roomTexts(), rooms ? rooms.value() : QList<NameLists::Entry>(),
-        asSet(m_answers.roomIds), m_answers.roomIds, &m_main);
+    return std::make_unique<AutoFillChoicePage>(progress, AutoFillChoicePage::roomTexts(),
+                                                rooms ? rooms.value() : QList<NameLists::Entry>(),
+                                                asSet(m_answers.roomIds), m_answers.roomIds,
+                                                &m_main);
 }
 
 std::unique_ptr<WizardPage> AutoFill::tutorsPage(WizardProgress& progress) {
@@ -132,13 +133,11 @@ std::unique_ptr<WizardPage> AutoFill::tutorsPage(WizardProgress& progress) {
     if (!teaching)
         reportError(QStringLiteral("The tutors' subjects could not be read."), teaching.error(),
                     &m_main);
-    const QSet<int> preselected = teaching && !teaching.value().isEmpty()
-                                      ? teaching.value()
-                                      : asSet(m_answers.tutorIds);
-    return std::make_unique<AutoFillChoicePage>(
-        progress, AutoFillChoicePage::tutorTexts(),
-        tutors ? tutors.value() : QList<NameLists::Entry>(), preselected, m_answers.tutorIds,
-        &m_main);
+    const QSet<int> preselected =
+        teaching && !teaching.value().isEmpty() ? teaching.value() : asSet(m_answers.tutorIds);
+    return std::make_unique<AutoFillChoicePage>(progress, AutoFillChoicePage::tutorTexts(),
+                                                tutors ? tutors.value() : QList<NameLists::Entry>(),
+                                                preselected, m_answers.tutorIds, &m_main);
 }
 
 void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
@@ -158,7 +157,7 @@ void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
         return;
     }
     // The undo record may name a row the fill has just written over.
-    m_main.dropUndo();
+    m_main.cellEditor().dropUndo();
     f.ClickMyGrid();
     if (outcome.value().clashed)
         MsgBox(QStringLiteral("The entire timetable could not be populated due to clashes. The "
@@ -167,7 +166,8 @@ void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
 }
 
 void AutoFill::redrawCells(frmTableWindow& f) {
-    Result<std::optional<TimetableContent>> read = TimetableStore::read(m_main.state().db(), f.Tag());
+    Result<std::optional<TimetableContent>> read =
+        TimetableStore::read(m_main.state().db(), f.Tag());
     if (!read) {
         reportError(QStringLiteral("The timetable could not be drawn."), read.error(), &m_main);
         return;

@@ -1,5 +1,6 @@
 #include "frmManage.h"
 
+#include "app/CellEditor.h"
 #include "app/ErrorReport.h"
 #include "app/ListHelpers.h"
 #include "app/ModMain.h"
@@ -204,7 +205,7 @@ void frmManage::cmdDelete_Click(NameLists::List list) {
     }
     // Only now that the deletion has landed: a failed one leaves every window as it was.
     m_main.timetablesDeleted(deleted.value());
-    m_main.dropUndo();
+    m_main.cellEditor().dropUndo();
     QListWidget& names = *m_frames[list].list;
     if (refill(list) && names.count() > 0)
         names.setCurrentRow(0);
