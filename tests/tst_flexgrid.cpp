@@ -76,7 +76,7 @@ private slots:
     void focusFromPopupsIsNotReported();
     void highLightShowsTheSelection_data();
     void highLightShowsTheSelection();
-    void redrawOffPaintsNothingThenOnce();
+    void redrawOffPaintsNothingThenCatchesUpAtOnce();
     void paintAllDrawsEveryCellWithoutMarks();
     void pictureIsTheWholeGridAtScreenSize();
     void fixedColsIsZeroOrOne();
@@ -518,7 +518,11 @@ void tst_flexgrid::highLightShowsTheSelection() {
     QCOMPARE(image.pixelColor(current), grid.BackColor()); // the current cell stays plain
 }
 
-void tst_flexgrid::redrawOffPaintsNothingThenOnce() {
+// Redraw off is how a command changes hundreds of cells without the grid flickering: nothing
+// is painted meanwhile, and turning it back on catches up at once rather than cell by cell. The
+// display platform may add a paint of its own (an expose), so the catch-up is bounded, not
+// counted exactly.
+void tst_flexgrid::redrawOffPaintsNothingThenCatchesUpAtOnce() {
     FlexGrid grid;
     shape(grid, 11, 41);
     QCoreApplication::processEvents();
@@ -536,8 +540,9 @@ void tst_flexgrid::redrawOffPaintsNothingThenOnce() {
     QCoreApplication::processEvents();
     QCOMPARE(counter.paints, 0);
     grid.setRedraw(true);
+    QTRY_VERIFY(counter.paints >= 1);
     QCoreApplication::processEvents();
-    QCOMPARE(counter.paints, 1);
+    QVERIFY2(counter.paints <= 3, qPrintable(QString::number(counter.paints)));
 }
 
 void tst_flexgrid::paintAllDrawsEveryCellWithoutMarks() {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -35,6 +36,11 @@ public:
     DBConnection& operator=(const DBConnection&) = delete;
 
     const QString& path() const { return m_path; }
+
+    // Sees each statement exec() is about to run, with its values, so tests can read the
+    // query plans of what a command runs. None by default.
+    using StatementObserver = std::function<void(const QString& sql, const QVariantList& values)>;
+    void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
 
     // Runs one statement; the query is positioned before its first row.
     Result<QSqlQuery> exec(const QString& sql, const QVariantList& values = {}) const;
@@ -65,6 +71,7 @@ private:
     QString m_connectionName;
     QString m_path;
     mutable int m_depth = 0;
+    StatementObserver m_observer;
     std::unique_ptr<CopyLock> m_copyLock; // let go only after the database is closed
 };
 
