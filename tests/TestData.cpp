@@ -1,5 +1,8 @@
 #include "TestData.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 namespace TestData {
 
 namespace {
@@ -97,6 +100,13 @@ QString classSlotText(const DBConnection& db, const QString& start, const QStrin
     for (int i = 0; i < 5; ++i)
         fields << row.value()->value(i).toString();
     return fields.join(QLatin1Char(','));
+}
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
 } // namespace TestData

@@ -2,6 +2,7 @@
 
 #include "data/DBConnection.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,5 +49,8 @@ int slotCount(const DBConnection& db);
 // "class,tutor,room,subject,special" of the first row at a start and day held by a class;
 // "" when there is none.
 QString classSlotText(const DBConnection& db, const QString& start, const QString& dow, int classId);
+
+// The SHA-256 of a file's bytes, to show a file was left exactly as it was; empty when unreadable.
+QByteArray fileHash(const QString& path);
 
 } // namespace TestData

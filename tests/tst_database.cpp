@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestFixture.h"
 
 #include "data/FileFacts.h"
@@ -6,7 +7,6 @@
 #include "data/RequiredSchema.h"
 #include "data/TimeText.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -17,13 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // Runs statements on a connection of its own, closed again before the file is opened by us.
 void runRaw(const QString& path, const QStringList& statements) {
@@ -278,14 +271,14 @@ void tst_database::badFilesAreRefusedAndLeftUntouched() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    const QByteArray before = fileHash(path);
+    const QByteArray before = TestData::fileHash(path);
 
     Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
     QVERIFY(!opened);
     QVERIFY2(opened.error().message.contains(reason), qPrintable(opened.error().message));
     QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(QFile::exists(path), !content.isEmpty());
-    QCOMPARE(fileHash(path), before);
+    QCOMPARE(TestData::fileHash(path), before);
 }
 
 void tst_database::lockedFileIsRefusedAfterBusyTimeout() {
@@ -300,12 +293,12 @@ void tst_database::lockedFileIsRefusedAfterBusyTimeout() {
 
 void tst_database::readOnlyFileIsRefused() {
     TestFixture f;
-    const QByteArray before = fileHash(f.dbPath());
+    const QByteArray before = TestData::fileHash(f.dbPath());
     Result<std::unique_ptr<DBConnection>> readOnly =
         DBConnection::open(f.dbPath(), DBConnection::Options{100, true});
     QVERIFY(!readOnly);
     QVERIFY2(readOnly.error().message.contains("cannot be written"), qPrintable(readOnly.error().message));
-    QCOMPARE(fileHash(f.dbPath()), before);
+    QCOMPARE(TestData::fileHash(f.dbPath()), before);
 }
 
 void tst_database::failedStatementIsAnError() {
@@ -411,12 +404,12 @@ void tst_database::staleIndexIsRefused() {
                << "UPDATE sqlite_master SET sql = 'CREATE INDEX Slot_Class ON Slot (TutorID, "
                   "StartTime, DOW)' WHERE name = 'Slot_Class'";
     runRaw(path, statements);
-    const QByteArray before = fileHash(path);
+    const QByteArray before = TestData::fileHash(path);
 
     Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
     QVERIFY(!opened);
     QVERIFY2(opened.error().message.contains("damaged"), qPrintable(opened.error().message));
-    QCOMPARE(fileHash(path), before);
+    QCOMPARE(TestData::fileHash(path), before);
 }
 
 void tst_database::missingColumnIsRefusedLikeAMissingTable_data() {
@@ -440,7 +433,7 @@ void tst_database::missingColumnIsRefusedLikeAMissingTable() {
         runRaw(path, {QStringLiteral("DROP TABLE %1").arg(table)});
     else
         dropColumn(path, table, column);
-    const QByteArray before = fileHash(path);
+    const QByteArray before = TestData::fileHash(path);
 
     Result<std::unique_ptr<DBConnection>> opened = DBConnection::open(path);
     QVERIFY(!opened);
@@ -449,7 +442,7 @@ void tst_database::missingColumnIsRefusedLikeAMissingTable() {
     QVERIFY2(message.contains(QStringLiteral("table ") + table), qPrintable(message));
     if (!column.isEmpty())
         QVERIFY2(message.contains(QStringLiteral("column ") + column), qPrintable(message));
-    QCOMPARE(fileHash(path), before);
+    QCOMPARE(TestData::fileHash(path), before);
 }
 
 void tst_database::requiredColumnsCoverTheSchema() {
@@ -610,7 +603,7 @@ void tst_database::readOnlyFolderIsNamed() {
         QVERIFY(waiting.open(QIODevice::WriteOnly));
         waiting.write(QByteArray(512, 'j'));
     }
-    const QByteArray before = fileHash(path);
+    const QByteArray before = TestData::fileHash(path);
     QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
     Result<std::unique_ptr<DBConnection>> opened =
         DBConnection::open(path, DBConnection::Options{100, true});
@@ -618,7 +611,7 @@ void tst_database::readOnlyFolderIsNamed() {
     QVERIFY(!opened);
     QVERIFY2(opened.error().message.contains(reason), qPrintable(opened.error().message));
     QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(folder)));
-    QCOMPARE(fileHash(path), before);
+    QCOMPARE(TestData::fileHash(path), before);
 }
 
 void tst_database::secondCopyIsRefusedWhileTheFirstHasTheFile() {
@@ -628,13 +621,13 @@ void tst_database::secondCopyIsRefusedWhileTheFirstHasTheFile() {
     {
         Result<std::unique_ptr<DBConnection>> first = DBConnection::open(f.dbPath(), program);
         QVERIFY2(first, first ? "" : qPrintable(first.error().message));
-        const QByteArray before = fileHash(f.dbPath());
+        const QByteArray before = TestData::fileHash(f.dbPath());
         Result<std::unique_ptr<DBConnection>> second = DBConnection::open(f.dbPath(), program);
         QVERIFY(!second);
         QVERIFY2(second.error().message.contains("open in another copy of Periwell"),
                  qPrintable(second.error().message));
         QVERIFY(second.error().message.contains(QDir::toNativeSeparators(f.dbPath())));
-        QCOMPARE(fileHash(f.dbPath()), before);
+        QCOMPARE(TestData::fileHash(f.dbPath()), before);
         // Other readers, such as a backup, still get in.
         QCOMPARE(scalar(*f.openSecond(), "SELECT COUNT(*) FROM Special"), 4);
         QVERIFY(first.value()->insertRow("Room", {{"Name", "R1"}}));

@@ -9,7 +9,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/SettingsStore.h"
 
-#include <QCryptographicHash>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
@@ -54,13 +53,6 @@ extern "C" ssize_t pwrite64(int fd, const void* buffer, size_t count, off64_t of
 }
 
 namespace {
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 int runSplashForReal(QDialog& dialog) {
     return dialog.objectName() == QLatin1String("frmSplash") ? dialog.exec()
