@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,13 +67,21 @@ bool tst_buildfolder::hasMarker() {
 
 void tst_buildfolder::initTestCase() {
     QVERIFY(m_dir.isValid());
-    // Only what the database target needs: the build files, the sources and the schema.
-    for (const char* part : {"src", "tools", "resources"})
-        QVERIFY(cmake({QStringLiteral("-E"), QStringLiteral("copy_directory"),
-                       QStringLiteral(PERIWELL_SOURCE_DIR "/") + QLatin1String(part),
-                       sources() + QLatin1Char('/') + QLatin1String(part)}));
-    QVERIFY(QFile::copy(QStringLiteral(PERIWELL_SOURCE_DIR "/CMakeLists.txt"),
-                        sources() + QStringLiteral("/CMakeLists.txt")));
+    // The whole source tree, but no build folder in it and no history.
+    const QDir source(QStringLiteral(PERIWELL_SOURCE_DIR));
+    QVERIFY(QDir().mkpath(sources()));
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString target = sources() + QLatin1Char('/') + entry.fileName();
+        if (entry.fileName() == QLatin1String(".git") ||
+            QFile::exists(entry.filePath() + QStringLiteral("/CMakeCache.txt")))
+            continue;
+        if (entry.isDir())
+            QVERIFY(cmake({QStringLiteral("-E"), QStringLiteral("copy_directory"), entry.filePath(),
+                           target}));
+        else
+            QVERIFY(QFile::copy(entry.filePath(), target));
+    }
     QStringList configure{QStringLiteral("-S"),
                           sources(),
                           QStringLiteral("-B"),
