@@ -117,6 +117,10 @@ void tst_help::pagesSayWhatTheProgramDoes_data() {
     QTest::newRow("windows: scroll bars reach every window") << "timetable-windows.html"
                                                              << "scroll bars appear"
                                                              << "";
+    QTest::newRow("clipboard: a paste of unknown names does nothing")
+        << "clipboard.html"
+        << "a paste whose names are not all in the lists does nothing"
+        << "";
     QTest::newRow("exports: File > Save does nothing") << "printing-exporting.html"
                                                        << "not needed and does nothing"
                                                        << "";
