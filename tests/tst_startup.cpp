@@ -15,8 +15,8 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 using namespace TestData;
 
