@@ -253,16 +253,17 @@ void tst_startup::untickedTipIsNotShownAtTheNextStart() {
 
 void tst_startup::firstRunTutorialOpensInFrontOfTheMainWindow() {
     TestFixture f;
-    seams().modal = [](QDialog& dialog) {
+    frmMain& main = f.main();
+    QStringList pages;
+    seams().modal = [&pages](QDialog& dialog) {
+        pages << dialog.objectName();
         if (auto* page = qobject_cast<WizardPage*>(&dialog))
             page->cmdCancel().click();
-        return dialog.objectName() == QLatin1String("frmSplash") ? 0 : int(QDialog::Rejected);
+        return int(QDialog::Rejected);
     };
-    f.boxes.answers = {vb::vbYes};
-    ModMain shared;
-    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
-    QVERIFY(started);
-    frmMain& main = *started.value();
+    f.boxes.answers = {vb::vbYes}; // the tutorial, then the wizard
+    main.FirstRun();
+    QCOMPARE(pages, QStringList{"frmScr_CreateTT_Welcome"});
 
     auto* help = main.findChild<HelpViewer*>(QStringLiteral("frmHelp"));
     QVERIFY(help);
