@@ -65,6 +65,8 @@ private slots:
     void searchTabListsAndOpensResults();
     void indexIsSortedAndFilters();
     void seamTakesEveryCommand();
+    void pagesSayWhatTheProgramDoes_data();
+    void pagesSayWhatTheProgramDoes();
     void iconsLoadAtTheirSizes_data();
     void iconsLoadAtTheirSizes();
 };
@@ -87,6 +89,58 @@ void tst_help::everyPageHasATitleAndText() {
         QVERIFY2(page.plainText.size() > 200, qPrintable(page.fileName));
         QVERIFY2(!page.keywords.isEmpty(), qPrintable(page.fileName));
     }
+}
+
+void tst_help::pagesSayWhatTheProgramDoes_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("never"); // what an older page said wrongly
+    QTest::newRow("tutorial: Undo restores its own cell")
+        << "getting-started.html"
+        << "it restores the cell it changed"
+        << "writes the old content into the current cell";
+    QTest::newRow("lessons: Undo restores its own cell")
+        << "entering-lessons.html"
+        << "it restores the cell it changed"
+        << "writes the old content into whichever cell is current";
+    QTest::newRow("tutorial: the lists open from their links")
+        << "getting-started.html"
+        << "Click Show Tutors under the tutor box"
+        << "On the left you see the lists";
+    QTest::newRow("wizard: a typed owner stays after Cancel")
+        << "new-timetable-wizard.html"
+        << "stays in the list after a Cancel"
+        << "Cancel on any page creates nothing";
+    QTest::newRow("windows: opened maximised beside a maximised one") << "timetable-windows.html"
+                                                                      << "opens maximised too"
+                                                                      << "";
+    QTest::newRow("windows: scroll bars reach every window") << "timetable-windows.html"
+                                                             << "scroll bars appear"
+                                                             << "";
+    QTest::newRow("clipboard: a paste of unknown names does nothing")
+        << "clipboard.html"
+        << "a paste whose names are not all in the lists does nothing"
+        << "";
+    QTest::newRow("exports: File > Save does nothing") << "printing-exporting.html"
+                                                       << "not needed and does nothing"
+                                                       << "";
+}
+
+void tst_help::pagesSayWhatTheProgramDoes() {
+    QFETCH(QString, page);
+    QFETCH(QString, says);
+    QFETCH(QString, never);
+    const HelpCatalog catalog;
+    const HelpPage* found = nullptr;
+    for (const HelpPage& each : catalog.pages()) {
+        if (each.fileName == page)
+            found = &each;
+    }
+    QVERIFY2(found, qPrintable(page));
+    const QString text = found->plainText.simplified();
+    QVERIFY2(text.contains(says), qPrintable(says));
+    if (!never.isEmpty())
+        QVERIFY2(!text.contains(never), qPrintable(never));
 }
 
 void tst_help::everyLinkLeadsToAPage() {

@@ -15,11 +15,14 @@
 #include "setup/frmRecordEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -136,6 +139,17 @@ const char* const DeleteButtons[] = {"cmdDeleteTutor", "cmdDeleteSubject", "cmdD
 const char* const EditButtons[] = {"cmdEditTutor", "cmdEditSubject", "cmdEditRoom", "cmdEditClass"};
 const char* const AddButtons[] = {"cmdOK", "cmdAddSubject", "cmdAddRoom", "cmdAddClass"};
 
+// A desktop style that cuts tab titles short when room is tight, as some do.
+class ElidingTabsStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_TabBar_ElideMode)
+            return Qt::ElideRight;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 } // namespace
 
 class tst_manage : public QObject {
@@ -159,6 +173,8 @@ private slots:
     void aFailedSaveChangesNothing();
     void everyWayOfClosingRefreshesTheMainWindow_data();
     void everyWayOfClosingRefreshesTheMainWindow();
+    void tabTitlesAreShownWhole_data();
+    void tabTitlesAreShownWhole();
 };
 
 void tst_manage::deletingAClassClosesEveryWindowOfItsTimetable() {
@@ -606,6 +622,46 @@ void tst_manage::everyWayOfClosingRefreshesTheMainWindow() {
     LeftBarDriver::clickItem(bars, TreeBars::Tutors, "Bob");
     QCOMPARE(slotIds(f.db(), s.lesson),
              QStringLiteral("%1,%2,%3,%4").arg(s.c7A).arg(s.bob).arg(s.r1).arg(s.maths));
+}
+
+void tst_manage::tabTitlesAreShownWhole_data() {
+    QTest::addColumn<int>("pointSize"); // of the desktop's font, 0 for the usual one
+    QTest::addColumn<bool>("elidingStyle");
+    QTest::newRow("usual desktop") << 0 << false;
+    QTest::newRow("large font") << 24 << false;
+    QTest::newRow("style that cuts titles") << 0 << true;
+    QTest::newRow("both") << 24 << true;
+}
+
+void tst_manage::tabTitlesAreShownWhole() {
+    QFETCH(int, pointSize);
+    QFETCH(bool, elidingStyle);
+    TestFixture f;
+    const QString usualStyle = QApplication::style()->name();
+    const QFont usualFont = QApplication::font();
+    if (elidingStyle)
+        QApplication::setStyle(new ElidingTabsStyle);
+    if (pointSize) {
+        QFont font = usualFont;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    }
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(usualFont);
+        QApplication::setStyle(usualStyle);
+    });
+    frmManage dialog(f.main());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.resize(1, 1); // as narrow as the user can drag it
+    auto* tabs = dialog.findChild<QTabBar*>(QStringLiteral("tsMain"));
+    QVERIFY(tabs);
+    // The bar's size hint holds every title whole; given less, Qt cuts them or scrolls.
+    QVERIFY2(
+        tabs->width() >= tabs->sizeHint().width(),
+        qPrintable(QStringLiteral("%1 < %2").arg(tabs->width()).arg(tabs->sizeHint().width())));
+    for (int i = 0; i < tabs->count(); ++i)
+        QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(tabs->tabText(i)));
 }
 
 QTEST_MAIN(tst_manage)

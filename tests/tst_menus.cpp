@@ -1,5 +1,6 @@
 #include "TestData.h"
 #include "TestFixture.h"
+#include "WizardScript.h"
 
 #include "app/MainMenus.h"
 #include "app/MainToolBar.h"
@@ -13,10 +14,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -106,6 +109,10 @@ private slots:
     void tileAndCascade();
     void arrangeIconsLinesUpMinimizedWindows();
     void windowListActivatesTheChosenWindow();
+    void workspaceScrollsToAWindowPartlyOutside_data();
+    void workspaceScrollsToAWindowPartlyOutside();
+    void windowOpenedBesideAMaximisedOneOpensMaximised_data();
+    void windowOpenedBesideAMaximisedOneOpensMaximised();
     void helpCommands_data();
     void helpCommands();
 };
@@ -610,6 +617,101 @@ void tst_menus::windowListActivatesTheChosenWindow() {
     menu->actions()[5]->trigger();
     main.activateCurrentWindow();
     QCOMPARE(main.activeTableWindow(), windowOf(main, a));
+}
+
+void tst_menus::workspaceScrollsToAWindowPartlyOutside_data() {
+    QTest::addColumn<QPoint>("outside"); // how far the window reaches past the right and bottom
+    QTest::newRow("right") << QPoint(120, 0);
+    QTest::newRow("below") << QPoint(0, 90);
+    QTest::newRow("right and below") << QPoint(120, 90);
+}
+
+void tst_menus::workspaceScrollsToAWindowPartlyOutside() {
+    QFETCH(QPoint, outside);
+    TestFixture f;
+    addSmallTimetable(f, "Class", "7A");
+    frmMain& main = f.main();
+    QMdiArea& area = *main.mdiArea();
+    QMdiSubWindow* sub = subOf(main.timetableWindows().first());
+    const QSize room = area.viewport()->size();
+    sub->move(outside.x() ? room.width() - sub->width() + outside.x() : 0,
+              outside.y() ? room.height() - sub->height() + outside.y() : 0);
+    // The bars follow a change of range once the events queued for it have run.
+    QTRY_COMPARE(area.horizontalScrollBar()->isVisible(), outside.x() > 0);
+    QTRY_COMPARE(area.verticalScrollBar()->isVisible(), outside.y() > 0);
+
+    // Scrolled to the end, the whole window is in view.
+    area.horizontalScrollBar()->setValue(area.horizontalScrollBar()->maximum());
+    area.verticalScrollBar()->setValue(area.verticalScrollBar()->maximum());
+    QVERIFY2(area.viewport()->rect().contains(sub->geometry()),
+             qPrintable(QStringLiteral("window at %1,%2 %3x%4 in %5x%6")
+                            .arg(sub->x())
+                            .arg(sub->y())
+                            .arg(sub->width())
+                            .arg(sub->height())
+                            .arg(area.viewport()->width())
+                            .arg(area.viewport()->height())));
+
+    // Back inside, nothing is left to scroll to.
+    sub->move(0, 0);
+    QTRY_VERIFY(!area.horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(!area.verticalScrollBar()->isVisible());
+}
+
+void tst_menus::windowOpenedBesideAMaximisedOneOpensMaximised_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File > New") << "mnuFileNew";
+    QTest::newRow("File > Open") << "mnuFileOpen";
+    QTest::newRow("View Table drop-down") << "drop-down";
+}
+
+void tst_menus::windowOpenedBesideAMaximisedOneOpensMaximised() {
+    QFETCH(QString, how);
+    TestFixture f;
+    const int tutor = addSmallTimetable(f, "Tutor", "Mrs Smith");
+    const int room = addSmallTimetable(f, "Room", "R1");
+    addName(f.db(), "Class", "7A"); // the wizard's first choice, without a timetable yet
+    frmMain& main = f.main();
+    QVERIFY(makeActive(main));
+    const QString mainTitle = main.windowTitle();
+    subOf(windowOf(main, room))->close();
+    frmTableWindow* maximised = windowOf(main, tutor);
+    activate(main, maximised);
+    subOf(maximised)->showMaximized();
+    QCOMPARE(main.windowTitle(), mainTitle + QStringLiteral(" - [Tutor Mrs Smith]"));
+
+    WizardScript script;
+    if (how == "mnuFileNew") {
+        for (int page = 0; page < 7; ++page)
+            script.then([](QDialog& dialog) { press(dialog, "cmdNext"); });
+        QVERIFY(f.trigger(how));
+    } else if (how == "mnuFileOpen") {
+        script.then([room](QDialog& dialog) {
+            FlexGrid& list = *dialog.findChild<FlexGrid*>(QStringLiteral("g"));
+            for (int row = 1; row < list.Rows(); ++row) {
+                if (list.RowData(row) == room)
+                    list.setRow(row);
+            }
+            press(dialog, "cmdOK");
+        });
+        QVERIFY(f.trigger(how));
+    } else {
+        dropDownEntry(main, room)->trigger();
+    }
+    QVERIFY(script.finished());
+    QCOMPARE(script.unexpected, 0);
+    main.activateCurrentWindow();
+
+    frmTableWindow* opened = main.timetableWindows().last();
+    QVERIFY(opened != maximised);
+    QCOMPARE(main.activeTableWindow(), opened);
+    QMdiSubWindow* sub = subOf(opened);
+    QVERIFY(sub->isVisible());
+    QVERIFY(sub->isMaximized());
+    QCOMPARE(sub->geometry(), main.mdiArea()->viewport()->rect());
+    QVERIFY(!subOf(maximised)->isMaximized());
+    // The main window's title names the window in front, as Qt does for a maximised window.
+    QCOMPARE(main.windowTitle(), mainTitle + QStringLiteral(" - [%1]").arg(opened->windowTitle()));
 }
 
 void tst_menus::helpCommands_data() {

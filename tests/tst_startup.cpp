@@ -6,14 +6,17 @@
 #include "app/frmSplash.h"
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpViewer.h"
 #include "platform/SettingsStore.h"
 #include "setup/WizardPage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace TestData;
 
@@ -50,6 +53,7 @@ private slots:
     void tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt_data();
     void tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt();
     void untickedTipIsNotShownAtTheNextStart();
+    void firstRunTutorialOpensInFrontOfTheMainWindow();
 };
 
 void tst_startup::emptyDatabaseStartsWithNoWindows() {
@@ -255,6 +259,34 @@ void tst_startup::untickedTipIsNotShownAtTheNextStart() {
     ModMain second;
     QVERIFY(StartUp(second, wireCommands));
     QCOMPARE(tips, 1);
+}
+
+void tst_startup::firstRunTutorialOpensInFrontOfTheMainWindow() {
+    TestFixture f;
+    frmMain& main = f.main();
+    QStringList pages;
+    seams().modal = [&pages](QDialog& dialog) {
+        pages << dialog.objectName();
+        if (auto* page = qobject_cast<WizardPage*>(&dialog))
+            page->cmdCancel().click();
+        return int(QDialog::Rejected);
+    };
+    f.boxes.answers = {vb::vbYes}; // the tutorial, then the wizard
+    main.FirstRun();
+    QCOMPARE(pages, QStringList{"frmScr_CreateTT_Welcome"});
+
+    auto* help = main.findChild<HelpViewer*>(QStringLiteral("frmHelp"));
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->currentPage(), HelpCatalog::GettingStartedPage);
+    QTRY_COMPARE(QApplication::activeWindow(), help);
+    // A window manager keeps a dialog-type window above the window it belongs to, also when it
+    // raises the main window with each wizard page.
+    QCOMPARE(help->windowType(), Qt::Dialog);
+    QVERIFY(help->windowHandle());
+    QCOMPARE(help->windowHandle()->transientParent(), main.windowHandle());
+    QVERIFY(help->windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
+    QVERIFY(help->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
 QTEST_MAIN(tst_startup)

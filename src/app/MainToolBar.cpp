@@ -104,5 +104,5 @@ void MainToolBar::ToolBar_ButtonMenuClick(const QAction& entry) {
     if (!window)
         return;
     m_main.RefreshTable(*window);
-    window->parentWidget()->show();
+    m_main.showTableWindow(*window);
 }

@@ -38,6 +38,9 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     m_treeBars = new TreeBars(state, centre);
     m_mdiArea = new QMdiArea(centre);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // A window that lies partly outside the workspace can always be scrolled into view.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QHBoxLayout(centre);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -145,6 +148,12 @@ void frmMain::showTableWindow(frmTableWindow& f) {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
     if (!sub)
         return;
+    // Beside a maximised window a new one opens maximised too, as the workspace shows windows
+    // then; sizing it afterwards would leave it maximised in name only, without its frame.
+    if (QMdiSubWindow* current = m_mdiArea->currentSubWindow(); current && current->isMaximized()) {
+        sub->showMaximized();
+        return;
+    }
     // Until its first show the window has no layout, and so no frame to measure around it.
     sub->show();
     if (QLayout* layout = sub->layout())

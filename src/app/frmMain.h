@@ -45,7 +45,8 @@ public:
     Result<void> MDIForm_Load();
     bool isLoaded() const { return m_loaded; }
 
-    // Shows a loaded window at the size of its timetable, as far as the frame has room.
+    // Shows a loaded window at the size of its timetable, as far as the frame has room; beside
+    // a maximised window, maximised like it.
     void showTableWindow(frmTableWindow& f);
 
     // Creates (but neither draws nor shows) the window of a stored timetable; null when the

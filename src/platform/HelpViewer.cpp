@@ -41,6 +41,16 @@ QListWidget* topicList(const QString& objectName) {
     return list;
 }
 
+// The help of a main window stays in front of it, as a window it owns: the window manager keeps a
+// dialog-type window above its owner, also when it raises the owner with each wizard page, which
+// at first run would bury the tutorial behind the main window.
+Qt::WindowFlags windowFlagsFor(const QWidget* owner) {
+    if (!owner)
+        return Qt::Window;
+    return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+}
+
 QListWidgetItem* pageItem(const QString& text, const QString& fileName) {
     auto* item = new QListWidgetItem(text);
     item->setData(PageRole, fileName);
@@ -49,7 +59,7 @@ QListWidgetItem* pageItem(const QString& text, const QString& fileName) {
 
 } // namespace
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, windowFlagsFor(parent)) {
     setObjectName(ViewerName);
     setWindowTitle(tr("Periwell Help"));
     setWindowIcon(Resources::icon(QStringLiteral("help")));

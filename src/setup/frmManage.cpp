@@ -57,6 +57,9 @@ frmManage::frmManage(frmMain& main) : QDialog(&main), m_main(main) {
     m_tsMain = new QTabBar(this);
     m_tsMain->setObjectName(QStringLiteral("tsMain"));
     m_tsMain->setDrawBase(false);
+    // Every title whole: the bar then asks for room for all four, and the dialog grows to fit.
+    m_tsMain->setElideMode(Qt::ElideNone);
+    m_tsMain->setUsesScrollButtons(false);
     for (const FrameTexts& texts : Texts)
         m_tsMain->addTab(QLatin1String(texts.tab));
     auto* layout = new QVBoxLayout(this);
