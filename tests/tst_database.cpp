@@ -18,6 +18,17 @@
 
 namespace {
 
+// A folder holding a fresh db.mdb and, with `journal`, the journal of a cut-off change.
+bool makeSchoolFolder(const QString& folder, bool journal) {
+    const QString path = folder + "/db.mdb";
+    if (!QDir().mkdir(folder) || !TestFixture::makeDatabase(path).isEmpty())
+        return false;
+    if (!journal)
+        return true;
+    QFile waiting(path + "-journal");
+    return waiting.open(QIODevice::WriteOnly) && waiting.write(QByteArray(512, 'j')) == 512;
+}
+
 // Runs statements on a connection of its own, closed again before the file is opened by us.
 void runRaw(const QString& path, const QStringList& statements) {
     {
@@ -542,14 +553,8 @@ void tst_database::fileFactsFollowTheModeBits() {
     QFETCH(bool, folderWritable);
     QTemporaryDir dir;
     const QString folder = dir.filePath("school");
-    QVERIFY(QDir().mkdir(folder));
     const QString path = folder + "/db.mdb";
-    QCOMPARE(TestFixture::makeDatabase(path), QString());
-    if (journal) {
-        QFile waiting(path + "-journal");
-        QVERIFY(waiting.open(QIODevice::WriteOnly));
-        waiting.write(QByteArray(512, 'j'));
-    }
+    QVERIFY(makeSchoolFolder(folder, journal));
     QCOMPARE(chmod(QFile::encodeName(path).constData(), mode_t(fileMode)), 0);
     QCOMPARE(chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)), 0);
     const FileFacts facts = FileFacts::of(path);
@@ -595,14 +600,8 @@ void tst_database::readOnlyFolderIsNamed() {
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString folder = dir.filePath("school");
-    QVERIFY(QDir().mkdir(folder));
     const QString path = folder + "/db.mdb";
-    QCOMPARE(TestFixture::makeDatabase(path), QString());
-    if (journal) {
-        QFile waiting(path + "-journal");
-        QVERIFY(waiting.open(QIODevice::WriteOnly));
-        waiting.write(QByteArray(512, 'j'));
-    }
+    QVERIFY(makeSchoolFolder(folder, journal));
     const QByteArray before = TestData::fileHash(path);
     QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
     Result<std::unique_ptr<DBConnection>> opened =
