@@ -25,22 +25,23 @@
 
 namespace {
 
-// The main window with every timetable open and Class 1's 5-day, 8-period timetable active;
-// on a copy of the school when the benchmark changes it.
+// The main window on the school at the benchmark's size, every timetable open, and Class 1's 5-day,
+// 8-period timetable active; on a copy of the school when the benchmark changes it.
 struct OpenSchool {
     ModMain shared;
     std::unique_ptr<frmMain> window;
     frmTableWindow* classTable = nullptr;
 
     OpenSchool(benchmark::State& state, bool changesTheSchool) {
-        schoolFolder();
+        schoolFolder(int(state.range(0)));
         if (changesTheSchool && !useCopyOfSchool(shared, state))
             return;
         window = startedWindow(shared, state);
         if (!window)
             return;
         classTable = window->timetableWindows().value(0);
-        window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
+        window->mdiArea()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(classTable->parentWidget()));
         window->activateCurrentWindow();
     }
 };
@@ -74,7 +75,10 @@ void BM_FindClickWithoutMatch(benchmark::State& state) {
         state.SkipWithError("the grid was not scanned to its end");
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_FindClickWithoutMatch)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_FindClickWithoutMatch)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // A subject replaced in all 40 cells of Class 1's timetable, and back again on the next run.
 void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
@@ -85,7 +89,8 @@ void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
     int from = 2;
     int to = 3;
     // Class 1 (id 2) takes subject 2 in every period of its week.
-    if (!db.run("UPDATE Slot SET SubjectID = ? WHERE ClassID = 2 AND DOW IN ('Mon', 'Tue', 'Wed', 'Thu', 'Fri')",
+    if (!db.run("UPDATE Slot SET SubjectID = ? WHERE ClassID = 2 AND DOW IN ('Mon', 'Tue', 'Wed', "
+                "'Thu', 'Fri')",
                 {from})) {
         state.SkipWithError("the lessons could not be set up");
         return;
@@ -125,6 +130,9 @@ void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
         state.SkipWithError("not every cell was replaced");
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_SubjectReplaceOf40Cells)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_SubjectReplaceOf40Cells)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 } // namespace

@@ -1,5 +1,6 @@
 // Speed of the start-up, of drawing a timetable and of deleting a class on a large school's
 // database.
+#include "BenchReport.h"
 #include "BenchSchool.h"
 
 #include "app/MainMenus.h"
@@ -14,8 +15,8 @@
 #include "platform/Seams.h"
 #include "setup/frmManage.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
@@ -24,27 +25,31 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
-void BM_StartUpWith190Timetables(benchmark::State& state) {
-    schoolFolder();
+// From an empty window to every timetable drawn, the database's opening and check included.
+void BM_StartUp(benchmark::State& state) {
+    const int factor = int(state.range(0));
+    schoolFolder(factor);
     for (auto _ : state) {
         ModMain shared;
         std::unique_ptr<frmMain> window = startedWindow(shared, state);
         if (!window)
             break;
-        if (window->timetableWindows().size() != 190)
+        if (window->timetableWindows().size() != schoolSize(factor).timetables())
             state.SkipWithError("not every timetable was opened");
         state.PauseTiming();
         window->mdiArea()->closeAllSubWindows();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUpWith190Timetables)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(BM_StartUp)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 void BM_RefreshTable(benchmark::State& state) {
     schoolFolder();
@@ -57,7 +62,12 @@ void BM_RefreshTable(benchmark::State& state) {
         window->RefreshTable(*table);
 }
 // A class's timetable (first), a tutor's and a room's.
-BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_RefreshTable)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(170)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // The reads alone of a refresh: the same statements, no grid. Beside BM_RefreshTable it shows
 // how much of a redraw is the grid's own work.
@@ -75,10 +85,16 @@ void BM_ReadTimetableRows(benchmark::State& state) {
         benchmark::DoNotOptimize(content);
     }
 }
-BENCHMARK(BM_ReadTimetableRows)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ReadTimetableRows)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(170)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 void BM_UpdateSlotByTutorClick(benchmark::State& state) {
-    schoolFolder();
+    const int factor = int(state.range(0));
+    schoolFolder(factor);
     ModMain shared;
     std::unique_ptr<frmMain> window = startedWindow(shared, state);
     if (!window)
@@ -88,17 +104,21 @@ void BM_UpdateSlotByTutorClick(benchmark::State& state) {
     window->activateCurrentWindow();
     table->g().setRow(1);
     table->g().setCol(1);
-    // Tutors 62 and 63 teach nobody at Mon 9:00, so every click writes.
-    int tutor = 62;
+    // Two tutors who teach nobody at Mon 9:00, so every click writes.
+    const int first = schoolSize(factor).tutorFreeOnMondayMorning();
+    int tutor = first;
     for (auto _ : state) {
         window->picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, tutor);
-        tutor = tutor == 62 ? 63 : 62;
+        tutor = tutor == first ? first + 1 : first;
     }
     if (!window->menus().item("mnuEditUndo")->isEnabled())
         state.SkipWithError("nothing was written");
 }
 // A whole click on a tutor: clash check, write, cell redraw, lists and busy marks reloaded.
-BENCHMARK(BM_UpdateSlotByTutorClick)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_UpdateSlotByTutorClick)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // Delete in the manage dialog, answered Yes, on the first class: the cascade (its lessons pointed
 // at no class, its timetable with its periods and days), its window closed and the
@@ -121,7 +141,8 @@ void BM_DeleteClassWithTimetable(benchmark::State& state) {
         dialog->cmdDelete_Click(NameLists::Class);
 
         state.PauseTiming();
-        if (window->timetableWindows().size() != 189 || dialog->list(NameLists::Class).count() != 59)
+        if (window->timetableWindows().size() != 189 ||
+            dialog->list(NameLists::Class).count() != 59)
             state.SkipWithError("the class was not deleted");
         dialog.reset();
         window.reset();
@@ -130,7 +151,10 @@ void BM_DeleteClassWithTimetable(benchmark::State& state) {
     }
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_DeleteClassWithTimetable)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(BM_DeleteClassWithTimetable)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 // The cascade's statements alone, beside the whole delete above.
 void BM_DeleteClassRows(benchmark::State& state) {
@@ -148,40 +172,13 @@ void BM_DeleteClassRows(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteClassRows)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
-// The console report, then for each timetable the median refresh over the median raw read.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                m_medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const char* arg : {"0", "100", "170"}) {
-            const auto refresh = m_medians.find(std::string("BM_RefreshTable/") + arg);
-            const auto read = m_medians.find(std::string("BM_ReadTimetableRows/") + arg);
-            if (refresh == m_medians.end() || read == m_medians.end() || read->second <= 0)
-                continue;
-            GetOutputStream() << "refresh-to-raw ratio, timetable " << arg << ": "
-                              << refresh->second / read->second << " (" << refresh->second << " ms / "
-                              << read->second << " ms)\n";
-        }
-    }
-
-private:
-    std::map<std::string, double> m_medians;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchReport reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
