@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTextStream>
 
 using namespace TestData;
 
@@ -43,6 +45,7 @@ class tst_startup : public QObject {
 private slots:
     void emptyDatabaseStartsWithNoWindows();
     void everyStoredTimetableIsReopenedAndDrawn();
+    void timetablesReopenWhereAndHowTheyAlwaysOpened();
     void splashClosedByKeyStillLoadsTheMainWindow();
     void databaseErrorInTheSplashEndsTheStart();
     void firstRunPromptsOnce_data();
@@ -76,9 +79,12 @@ void tst_startup::emptyDatabaseStartsWithNoWindows() {
 void tst_startup::everyStoredTimetableIsReopenedAndDrawn() {
     TestFixture f;
     markFirstRunDone();
-    const int a = addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
-    const int b = addTimetable(f.db(), "Tutor", addName(f.db(), "Tutor", "Ann"), {"Tue"}, {{"10:00:00"}});
-    const int c = addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Wed"}, {{"11:00:00"}});
+    const int a =
+        addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
+    const int b =
+        addTimetable(f.db(), "Tutor", addName(f.db(), "Tutor", "Ann"), {"Tue"}, {{"10:00:00"}});
+    const int c =
+        addTimetable(f.db(), "Room", addName(f.db(), "Room", "R1"), {"Wed"}, {{"11:00:00"}});
     seams().modal = runSplashForReal;
     ModMain shared;
     Result<std::unique_ptr<frmMain>> started = StartUp(shared);
@@ -92,6 +98,52 @@ void tst_startup::everyStoredTimetableIsReopenedAndDrawn() {
     QCOMPARE(windows[2]->g().TextMatrix(1, 0), QStringLiteral("wed"));
     for (frmTableWindow* window : windows)
         QVERIFY(window->isVisible());
+}
+
+namespace {
+
+// Window by window in opening order: its timetable, place and size; then the windows from the
+// back to the front, and the active one.
+QString windowLayout(const frmMain& main) {
+    QString text;
+    QTextStream out(&text);
+    const auto tagOf = [](const QMdiSubWindow* sub) {
+        return qobject_cast<const frmTableWindow*>(sub->widget())->Tag();
+    };
+    for (const QMdiSubWindow* sub : main.mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+        const QRect place = sub->geometry();
+        out << tagOf(sub) << ": " << place.x() << " " << place.y() << " " << place.width() << " "
+            << place.height() << "\n";
+    }
+    out << "stacked:";
+    for (const QMdiSubWindow* sub : main.mdiArea()->subWindowList(QMdiArea::StackingOrder))
+        out << " " << tagOf(sub);
+    out << "\nactive: " << tagOf(main.mdiArea()->currentSubWindow()) << "\n";
+    return text;
+}
+
+} // namespace
+
+void tst_startup::timetablesReopenWhereAndHowTheyAlwaysOpened() {
+    TestFixture f;
+    markFirstRunDone();
+    // Sizes that differ, and more windows than fit side by side: each one's place depends on
+    // those opened before it.
+    const QStringList week = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    const QList<Period> day = {{"09:00:00"}, {"09:40:00"}, {"10:20:00"}, {"11:00:00"},
+                               {"11:40:00"}, {"13:00:00"}, {"13:40:00"}, {"14:20:00"},
+                               {"15:00:00"}, {"15:40:00"}};
+    for (int i = 0; i < 16; ++i) {
+        const int owner = addName(f.db(), "Class", QStringLiteral("Class %1").arg(i));
+        addTimetable(f.db(), "Class", owner, week.mid(0, 1 + i % 7), day.mid(0, 1 + (i * 3) % 10));
+    }
+    seams().modal = runSplashForReal;
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared);
+    QVERIFY(started);
+    QFile golden(QFINDTESTDATA("golden/startup-windows.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(windowLayout(*started.value()), QString::fromUtf8(golden.readAll()));
 }
 
 void tst_startup::splashClosedByKeyStillLoadsTheMainWindow() {
@@ -143,7 +195,8 @@ void tst_startup::firstRunPromptsOnce_data() {
     QTest::addColumn<bool>("wizard");
     QTest::newRow("yes: tutorial, then the wizard")
         << QList<int>{vb::vbYes} << 1 << QStringList{"context 3"} << true;
-    QTest::newRow("no, then yes: the wizard") << QList<int>{vb::vbNo, vb::vbYes} << 2 << QStringList{} << true;
+    QTest::newRow("no, then yes: the wizard")
+        << QList<int>{vb::vbNo, vb::vbYes} << 2 << QStringList{} << true;
     QTest::newRow("no, then no") << QList<int>{vb::vbNo, vb::vbNo} << 2 << QStringList{} << false;
     QTest::newRow("cancel, then cancel")
         << QList<int>{vb::vbCancel, vb::vbCancel} << 2 << QStringList{} << false;
@@ -174,16 +227,19 @@ void tst_startup::firstRunPromptsOnce() {
     QVERIFY(StartUp(shared));
     QCOMPARE(f.boxes.calls.size(), boxes);
     QCOMPARE(f.boxes.calls[0].text,
-             QStringLiteral("We've noticed that this is the first time you have launched Quorvane Periwell. "
-                            "You may find it useful to follow the getting started tutorial. Would you like "
-                            "to view it now?"));
+             QStringLiteral(
+                 "We've noticed that this is the first time you have launched Quorvane Periwell. "
+                 "You may find it useful to follow the getting started tutorial. Would you like "
+                 "to view it now?"));
     QCOMPARE(f.boxes.calls[0].icon, int(vb::vbQuestion));
     QCOMPARE(f.boxes.calls[0].buttons, int(vb::vbYesNoCancel));
     if (boxes == 2)
-        QCOMPARE(f.boxes.calls[1].text, QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
+        QCOMPARE(f.boxes.calls[1].text,
+                 QStringLiteral("Would you like to run the 'New Timetable Wizard' now?"));
     QCOMPARE(helpCalls, help);
     QCOMPARE(pages, wizard ? QStringList{"frmScr_CreateTT_Welcome"} : QStringList{});
-    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("False"));
+    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"),
+             QStringLiteral("False"));
 
     f.boxes.calls.clear();
     ModMain again;
@@ -222,7 +278,8 @@ void tst_startup::tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt() {
     };
     f.boxes.answers = {vb::vbNo, vb::vbNo};
     QVERIFY(StartUp(shared));
-    QCOMPARE(order, shown ? QStringList{"frmTip over a shown window, 0 boxes before"} : QStringList{});
+    QCOMPARE(order,
+             shown ? QStringList{"frmTip over a shown window, 0 boxes before"} : QStringList{});
     QCOMPARE(f.boxes.calls.size(), 2); // the first-run prompts come all the same
 }
 
