@@ -2,6 +2,7 @@
 
 #include "data/Result.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -99,6 +100,7 @@ private:
     };
     std::optional<CellWriteProblem> writeCurrentCell(frmTableWindow& f);
     void addViewTableItem(int timetableId, const QString& title);
+    void showWithQuietActivations();
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
     void nameBoxEnter(int index);
 
@@ -110,6 +112,8 @@ private:
     SetupCommands* m_setupCommands = nullptr;
     OutputCommands* m_outputCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
+    // The View Table items by timetable id, so that adding one does not search the menu.
+    QHash<int, QPointer<QAction>> m_viewTableItems;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;
 };
