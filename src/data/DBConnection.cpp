@@ -175,6 +175,8 @@ void DBConnection::tune() const {
 }
 
 Result<QSqlQuery> DBConnection::exec(const QString& sql, const QVariantList& values) const {
+    if (m_observer)
+        m_observer(sql, values);
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     if (!query.prepare(sql))

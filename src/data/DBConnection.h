@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -50,6 +51,11 @@ public:
     void rollback() const;
     int transactionDepth() const { return m_depth; }
 
+    // Sees every statement with its values before it runs: tests check how the engine answers
+    // the statements of a command (which index, how many). Empty by default.
+    using StatementObserver = std::function<void(const QString& sql, const QVariantList& values)>;
+    void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
+
 private:
     DBConnection(QString connectionName, QString path);
     Result<void> verify() const;
@@ -59,6 +65,7 @@ private:
     QString m_connectionName;
     QString m_path;
     mutable int m_depth = 0;
+    StatementObserver m_observer;
 };
 
 // A transaction that rolls back unless committed: a multi-step write lands whole or not at all.
