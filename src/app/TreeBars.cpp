@@ -246,6 +246,8 @@ void TreeBars::applyLayout() {
 Result<void> TreeBars::PopulateTreeBars() {
     for (int index = 0; index < Count; ++index) {
         treeBar(index).clear();
+        m_panels[index].items.clear();
+        m_panels[index].busyIds.clear();
         QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
         if (index == Subjects)
             treeBar(index).setCurrentItem(blank);
@@ -265,6 +267,7 @@ QTreeWidgetItem* TreeBars::AddTreeBarItem(int index, const QString& s, int id) {
     node->setData(0, KeyRole, QStringLiteral("K%1").arg(id));
     node->setData(0, BusyRole, false);
     node->setIcon(0, freeIcon());
+    m_panels[index].items.add(id, node);
     return node;
 }
 
@@ -294,15 +297,11 @@ QTreeWidgetItem* TreeBars::FindTreeNodeByText(int index, const QString& text) co
 }
 
 void TreeBars::SelectTreeBarNodeById(int index, int id) {
-    QTreeWidget& tree = treeBar(index);
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = tree.topLevelItem(i);
-        if (nodeId(node) == id) {
-            tree.setCurrentItem(node);
-            ClickMyTreeBar(index, node);
-            return;
-        }
-    }
+    QTreeWidgetItem* node = m_panels[index].items.first(id);
+    if (!node)
+        return;
+    treeBar(index).setCurrentItem(node);
+    ClickMyTreeBar(index, node);
 }
 
 void TreeBars::ClickMyTreeBar(int index, QTreeWidgetItem*) {
@@ -386,10 +385,20 @@ void TreeBars::nameBoxLeft(int index) {
 }
 
 void TreeBars::setBusy(int index, const QSet<int>& busyIds) {
-    QTreeWidget& tree = treeBar(index);
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = tree.topLevelItem(i);
-        const bool busy = busyIds.contains(nodeId(node));
+    // Only the items of ids that are or were busy can change: a period's marks cost what it
+    // uses, not the length of the list.
+    QSet<int>& marked = m_panels[index].busyIds;
+    for (int id : std::as_const(marked)) {
+        if (!busyIds.contains(id))
+            markBusy(index, id, false);
+    }
+    for (int id : busyIds)
+        markBusy(index, id, true);
+    marked = busyIds;
+}
+
+void TreeBars::markBusy(int index, int id, bool busy) {
+    for (QTreeWidgetItem* node : m_panels[index].items.items(id)) {
         if (node->data(0, BusyRole).toBool() == busy)
             continue;
         node->setData(0, BusyRole, busy);
