@@ -42,7 +42,8 @@ QAction& undoItem(TestFixture& f) {
 QStringList slotPlans(DBConnection& db, const QList<std::pair<QString, QVariantList>>& statements) {
     QStringList plans;
     for (const auto& [sql, values] : statements) {
-        if (!sql.contains(QLatin1String("FROM Slot")) && !sql.startsWith(QLatin1String("UPDATE Slot")))
+        if (!sql.contains(QLatin1String("FROM Slot")) &&
+            !sql.startsWith(QLatin1String("UPDATE Slot")))
             continue;
         Result<QSqlQuery> plan = db.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, values);
         if (!plan)
@@ -221,8 +222,9 @@ void tst_lessons::clickReadsOnlyItsOwnersRowsButOnceTheWholePeriod() {
     expand(bars, TreeBars::Tutors);
     expand(bars, TreeBars::Rooms);
     QList<std::pair<QString, QVariantList>> statements;
-    f.db().setStatementObserver(
-        [&statements](const QString& sql, const QVariantList& values) { statements.append({sql, values}); });
+    f.db().setStatementObserver([&statements](const QString& sql, const QVariantList& values) {
+        statements.append({sql, values});
+    });
     clickItem(bars, TreeBars::Tutors, "Ann"); // takes Ann's free row over
     clickItem(bars, TreeBars::Rooms, "R1");   // writes the cell's own row
     f.db().setStatementObserver({});
@@ -236,8 +238,9 @@ void tst_lessons::clickReadsOnlyItsOwnersRowsButOnceTheWholePeriod() {
         if (plan.contains(QLatin1String("Slot_Time")))
             ++wholePeriod;
         else
-            QVERIFY2(plan.contains(QRegularExpression("Slot_(Class|Tutor|Room) \\(\\w+ID=\\? AND StartTime=\\? "
-                                                      "AND DOW=\\?\\)|INTEGER PRIMARY KEY")),
+            QVERIFY2(plan.contains(QRegularExpression(
+                         "Slot_(Class|Tutor|Room) \\(\\w+ID=\\? AND StartTime=\\? "
+                         "AND DOW=\\?\\)|INTEGER PRIMARY KEY")),
                      qPrintable(plan));
     }
     QCOMPARE(wholePeriod, 2); // once per click

@@ -324,7 +324,8 @@ void tst_treebars::busyMarksFollowTheCellFromPeriodToPeriod() {
     frmTableWindow* w = f.openTimetable(s.tt7A);
     TreeBars& bars = f.main().picLeftBar();
     const auto marks = [&bars] {
-        return QList<QStringList>{busyItems(bars, TreeBars::Tutors), busyItems(bars, TreeBars::Rooms),
+        return QList<QStringList>{busyItems(bars, TreeBars::Tutors),
+                                  busyItems(bars, TreeBars::Rooms),
                                   busyItems(bars, TreeBars::Classes)};
     };
     using Marks = QList<QStringList>;
