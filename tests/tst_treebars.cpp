@@ -348,6 +348,14 @@ void tst_treebars::busyMarksFollowTheCellFromPeriodToPeriod() {
     QCOMPARE(marks(), (Marks{{"Sanders", "Young"}, {"R2"}, {"7B"}}));
     w->g().setCol(2);
     QCOMPARE(marks(), (Marks{{"Bob", "Smith"}, {"R1"}, {"7B"}}));
+
+    // An item added for an id that is busy is free until the next marks, which mark it too.
+    bars.AddTreeBarItem(TreeBars::Tutors, "Smith again", s.smith);
+    QCOMPARE(marks()[0], (QStringList{"Bob", "Smith"}));
+    w->ClickMyGrid();
+    QCOMPARE(marks()[0], (QStringList{"Bob", "Smith", "Smith again"}));
+    w->g().setCol(1);
+    QCOMPARE(marks()[0], (QStringList{"Sanders", "Young"}));
 }
 
 // A click, a cell and Replace find list items by id: the first item with it, also one added

@@ -248,6 +248,7 @@ Result<void> TreeBars::PopulateTreeBars() {
         treeBar(index).clear();
         m_panels[index].items.clear();
         m_panels[index].busyIds.clear();
+        m_panels[index].unmarkedIds.clear();
         QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
         if (index == Subjects)
             treeBar(index).setCurrentItem(blank);
@@ -267,7 +268,11 @@ QTreeWidgetItem* TreeBars::AddTreeBarItem(int index, const QString& s, int id) {
     node->setData(0, KeyRole, QStringLiteral("K%1").arg(id));
     node->setData(0, BusyRole, false);
     node->setIcon(0, freeIcon());
-    m_panels[index].items.add(id, node);
+    Panel& panel = m_panels[index];
+    panel.items.add(id, node);
+    // Free until the next marks, which must then look at this id's items again.
+    if (panel.busyIds.contains(id))
+        panel.unmarkedIds.insert(id);
     return node;
 }
 
@@ -385,16 +390,19 @@ void TreeBars::nameBoxLeft(int index) {
 }
 
 void TreeBars::setBusy(int index, const QSet<int>& busyIds) {
-    // Only the items of ids that are or were busy can change: a period's marks cost what it
-    // uses, not the length of the list.
-    QSet<int>& marked = m_panels[index].busyIds;
-    for (int id : std::as_const(marked)) {
+    // Only the ids that change, and those with an item added since the last marks, are looked
+    // at: one period's marks follow the last ones at the cost of what differs.
+    Panel& panel = m_panels[index];
+    for (int id : std::as_const(panel.busyIds)) {
         if (!busyIds.contains(id))
             markBusy(index, id, false);
     }
-    for (int id : busyIds)
-        markBusy(index, id, true);
-    marked = busyIds;
+    for (int id : busyIds) {
+        if (!panel.busyIds.contains(id) || panel.unmarkedIds.contains(id))
+            markBusy(index, id, true);
+    }
+    panel.busyIds = busyIds;
+    panel.unmarkedIds.clear();
 }
 
 void TreeBars::markBusy(int index, int id, bool busy) {

@@ -108,8 +108,9 @@ private:
         QTreeWidget* tree = nullptr;
         NameBox* box = nullptr;
         TreeItemsById items;
-        // The ids whose items show the busy mark.
+        // The ids whose items show the busy mark, but for items added since (`unmarkedIds`).
         QSet<int> busyIds;
+        QSet<int> unmarkedIds;
     };
     void buildPanel(int index);
     void treeBar_NodeClick(int index);
