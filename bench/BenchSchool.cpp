@@ -69,10 +69,11 @@ std::unique_ptr<frmMain> startedWindow(ModMain& shared, benchmark::State& state)
 }
 
 bool useCopyOfSchool(ModMain& shared, benchmark::State& state) {
-    const QString folder = seams().programFolder;
-    const QString copy = folder + QStringLiteral("/changed.mdb");
+    // Beside the program's folder, which another run may be using at the same time.
+    static QTemporaryDir copies;
+    const QString copy = copies.filePath(QStringLiteral("changed.mdb"));
     QFile::remove(copy);
-    if (!QFile::copy(folder + QStringLiteral("/db.mdb"), copy)) {
+    if (!QFile::copy(seams().programFolder + QStringLiteral("/db.mdb"), copy)) {
         state.SkipWithError("cannot copy the school");
         return false;
     }

@@ -8,6 +8,7 @@
 #include "app/TreeBars.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
+#include "data/DBConnection.h"
 #include "data/RecordDelete.h"
 #include "data/TimetableContent.h"
 #include "platform/FlexGrid.h"
@@ -40,12 +41,29 @@ void BM_StartUp(benchmark::State& state) {
             break;
         if (window->timetableWindows().size() != schoolSize(factor).timetables())
             state.SkipWithError("not every timetable was opened");
+        // Closing and destroying the windows is not part of the start.
         state.PauseTiming();
         window->mdiArea()->closeAllSubWindows();
+        window.reset();
         state.ResumeTiming();
     }
 }
 BENCHMARK(BM_StartUp)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
+
+// The opening of the database alone, with the check that refuses a damaged file.
+void BM_OpenAndCheckDatabase(benchmark::State& state) {
+    const QString file = schoolFolder(int(state.range(0))) + QStringLiteral("/db.mdb");
+    for (auto _ : state) {
+        Result<std::unique_ptr<DBConnection>> db = DBConnection::open(file);
+        if (!db)
+            state.SkipWithError(qPrintable(db.error().message));
+    }
+}
+BENCHMARK(BM_OpenAndCheckDatabase)
     ->Apply(atSchoolSizes)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
