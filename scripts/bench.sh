@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (Google Benchmark too), builds the benchmarks in release mode and runs
-# them on a generated large school. --8x runs the start-up, the click, Find and Replace on a school
-# eight times as large too (its making takes a while) and ends with their growth per doubling;
-# PERIWELL_BENCH_SIZES=1,2,4,8 picks other size factors.
+# them on a generated large school. --8x runs the start-up, the opening and check of the database,
+# the click, Find and Replace on a school eight times as large too (its making takes a while) and
+# ends with their growth per doubling; PERIWELL_BENCH_SIZES=1,2,4,8 picks other size factors.
 # Other arguments go to the benchmark program (for example --benchmark_filter=RefreshTable).
 set -euo pipefail
 ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
