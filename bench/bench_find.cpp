@@ -25,8 +25,8 @@
 
 namespace {
 
-// The main window with every timetable open and Class 1's 5-day, 8-period timetable active;
-// on a copy of the school when the benchmark changes it.
+// The main window on the school at the benchmark's size, every timetable open, and Class 1's 5-day,
+// 8-period timetable active; on a copy of the school when the benchmark changes it.
 struct OpenSchool {
     ModMain shared;
     std::unique_ptr<frmMain> window;
@@ -35,7 +35,7 @@ struct OpenSchool {
     OutputCommands& outputCommands() const { return *window->findChild<OutputCommands*>(); }
 
     OpenSchool(benchmark::State& state, bool changesTheSchool) {
-        schoolFolder();
+        schoolFolder(int(state.range(0)));
         if (changesTheSchool && !useCopyOfSchool(shared, state))
             return;
         window = startedWindow(shared, state);
@@ -77,7 +77,10 @@ void BM_FindClickWithoutMatch(benchmark::State& state) {
         state.SkipWithError("the grid was not scanned to its end");
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_FindClickWithoutMatch)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_FindClickWithoutMatch)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // A subject replaced in all 40 cells of Class 1's timetable, and back again on the next run.
 void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
@@ -129,6 +132,9 @@ void BM_SubjectReplaceOf40Cells(benchmark::State& state) {
         state.SkipWithError("not every cell was replaced");
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_SubjectReplaceOf40Cells)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_SubjectReplaceOf40Cells)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 } // namespace

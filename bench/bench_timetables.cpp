@@ -1,5 +1,6 @@
 // Speed of the start-up, of drawing a timetable, of writing a cell and of deleting a class on a
 // large school's database.
+#include "BenchReport.h"
 #include "BenchSchool.h"
 
 #include "app/MainMenus.h"
@@ -16,8 +17,8 @@
 #include "platform/Seams.h"
 #include "setup/frmManage.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
@@ -26,27 +27,48 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
-void BM_StartUpWith190Timetables(benchmark::State& state) {
-    schoolFolder();
+// From an empty window to every timetable drawn, the database's opening and check included.
+void BM_StartUp(benchmark::State& state) {
+    const int factor = int(state.range(0));
+    schoolFolder(factor);
     for (auto _ : state) {
         ModMain shared;
         std::unique_ptr<frmMain> window = startedWindow(shared, state);
         if (!window)
             break;
-        if (window->timetableWindows().size() != 190)
+        if (window->timetableWindows().size() != schoolSize(factor).timetables())
             state.SkipWithError("not every timetable was opened");
+        // Closing and destroying the windows is not part of the start.
         state.PauseTiming();
         window->mdiArea()->closeAllSubWindows();
+        window.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUpWith190Timetables)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(BM_StartUp)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
+
+// The opening of the database alone, with the check that refuses a damaged file.
+void BM_OpenAndCheckDatabase(benchmark::State& state) {
+    const QString file = schoolFolder(int(state.range(0))) + QStringLiteral("/db.mdb");
+    for (auto _ : state) {
+        Result<std::unique_ptr<DBConnection>> db = DBConnection::open(file);
+        if (!db)
+            state.SkipWithError(qPrintable(db.error().message));
+    }
+}
+BENCHMARK(BM_OpenAndCheckDatabase)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 void BM_RefreshTable(benchmark::State& state) {
     schoolFolder();
@@ -59,7 +81,12 @@ void BM_RefreshTable(benchmark::State& state) {
         window->RefreshTable(*table);
 }
 // A class's timetable (first), a tutor's and a room's.
-BENCHMARK(BM_RefreshTable)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_RefreshTable)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(170)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // The reads alone of a refresh: the same statements, no grid. Beside BM_RefreshTable it shows
 // how much of a redraw is the grid's own work.
@@ -77,10 +104,16 @@ void BM_ReadTimetableRows(benchmark::State& state) {
         benchmark::DoNotOptimize(content);
     }
 }
-BENCHMARK(BM_ReadTimetableRows)->Arg(0)->Arg(100)->Arg(170)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ReadTimetableRows)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(170)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 void BM_UpdateSlotByTutorClick(benchmark::State& state) {
-    schoolFolder();
+    const int factor = int(state.range(0));
+    schoolFolder(factor);
     ModMain shared;
     std::unique_ptr<frmMain> window = startedWindow(shared, state);
     if (!window)
@@ -90,17 +123,21 @@ void BM_UpdateSlotByTutorClick(benchmark::State& state) {
     window->activateCurrentWindow();
     table->g().setRow(1);
     table->g().setCol(1);
-    // Tutors 62 and 63 teach nobody at Mon 9:00, so every click writes.
-    int tutor = 62;
+    // Two tutors who teach nobody at Mon 9:00, so every click writes.
+    const int first = schoolSize(factor).tutorFreeOnMondayMorning();
+    int tutor = first;
     for (auto _ : state) {
         window->picLeftBar().SelectTreeBarNodeById(TreeBars::Tutors, tutor);
-        tutor = tutor == 62 ? 63 : 62;
+        tutor = tutor == first ? first + 1 : first;
     }
     if (!window->menus().item("mnuEditUndo")->isEnabled())
         state.SkipWithError("nothing was written");
 }
 // A whole click on a tutor: clash check, write, cell redraw, lists and busy marks reloaded.
-BENCHMARK(BM_UpdateSlotByTutorClick)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_UpdateSlotByTutorClick)
+    ->Apply(atSchoolSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // The one-cell write alone of such a click, among the school's 100,000 other slots: the cell's
 // row, the free-row and clash lookups and the update. All writes run in one transaction, so the
@@ -144,7 +181,8 @@ void BM_DeleteClassWithTimetable(benchmark::State& state) {
         dialog->cmdDelete_Click(NameLists::Class);
 
         state.PauseTiming();
-        if (window->timetableWindows().size() != 189 || dialog->list(NameLists::Class).count() != 59)
+        if (window->timetableWindows().size() != 189 ||
+            dialog->list(NameLists::Class).count() != 59)
             state.SkipWithError("the class was not deleted");
         dialog.reset();
         window.reset();
@@ -153,7 +191,10 @@ void BM_DeleteClassWithTimetable(benchmark::State& state) {
     }
     seams().msgBox = nullptr;
 }
-BENCHMARK(BM_DeleteClassWithTimetable)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(BM_DeleteClassWithTimetable)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 // The cascade's statements alone, beside the whole delete above.
 void BM_DeleteClassRows(benchmark::State& state) {
@@ -171,40 +212,13 @@ void BM_DeleteClassRows(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteClassRows)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
-// The console report, then for each timetable the median refresh over the median raw read.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                m_medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const char* arg : {"0", "100", "170"}) {
-            const auto refresh = m_medians.find(std::string("BM_RefreshTable/") + arg);
-            const auto read = m_medians.find(std::string("BM_ReadTimetableRows/") + arg);
-            if (refresh == m_medians.end() || read == m_medians.end() || read->second <= 0)
-                continue;
-            GetOutputStream() << "refresh-to-raw ratio, timetable " << arg << ": "
-                              << refresh->second / read->second << " (" << refresh->second << " ms / "
-                              << read->second << " ms)\n";
-        }
-    }
-
-private:
-    std::map<std::string, double> m_medians;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchReport reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -91,6 +91,7 @@ private slots:
     void matchInTheLastCellIsNotFoundOverAndOver();
     void emptyTextSpecialsAndHeadersNeverMatch();
     void walksTheOtherWindowsOnYes();
+    void aWindowOpenedBetweenClicksIsSearchedToo();
     void twoWindowsOfOneTimetableAreTwoPlaces();
     void anotherActiveWindowStartsANewSearch();
     void editFindShowsOneDialogThatClosesWithAWindow();
@@ -255,6 +256,30 @@ void tst_find::walksTheOtherWindowsOnYes() {
     clickFind(find, "zzz");
     QCOMPARE(boxTexts(f), (QStringList{Question, Question, "Cannot find text \"zzz\""}));
     QCOMPARE(cell(*classWindow), QPoint(1, 1));
+}
+
+// The open windows are taken as they are at each click, not as they were when Find opened.
+void tst_find::aWindowOpenedBetweenClicksIsSearchedToo() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* classWindow = f.activateOpen(s.classTimetable);
+    QVERIFY(classWindow);
+    frmFind& find = openFind(f);
+    f.boxes.answers = {vb::vbNo};
+    clickFind(find, "7a");
+    QCOMPARE(boxTexts(f), QStringList{Question});
+
+    const int annTimetable = addTimetable(f.db(), "Tutor", s.ann, {"Mon", "Tue", "Wed"},
+                                          {{"09:00:00"}, {"10:00:00"}, {"11:00:00"}});
+    frmTableWindow* annWindow = f.openTimetable(annTimetable);
+    QVERIFY(annWindow);
+    f.activateOpen(s.classTimetable);
+    f.boxes.calls.clear();
+    f.boxes.answers = {vb::vbYes};
+    clickFind(find, "7a");
+    QCOMPARE(boxTexts(f), QStringList{Question});
+    QCOMPARE(f.main().activeTableWindow(), annWindow);
+    QCOMPARE(cell(*annWindow), QPoint(1, 1));
 }
 
 void tst_find::twoWindowsOfOneTimetableAreTwoPlaces() {

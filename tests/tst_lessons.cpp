@@ -9,6 +9,8 @@
 #include "platform/FlexGrid.h"
 
 #include <QAction>
+#include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace TestData;
@@ -37,6 +39,27 @@ QAction& undoItem(TestFixture& f) {
     return *f.main().menus().item("mnuEditUndo");
 }
 
+// How the engine answers each statement that reads or writes Slot, in the order they ran.
+QStringList slotPlans(DBConnection& db, const QList<std::pair<QString, QVariantList>>& statements) {
+    QStringList plans;
+    for (const auto& [sql, values] : statements) {
+        if (!sql.contains(QLatin1String("FROM Slot")) &&
+            !sql.startsWith(QLatin1String("UPDATE Slot")))
+            continue;
+        Result<QSqlQuery> plan = db.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, values);
+        if (!plan)
+            return {plan.error().message};
+        QStringList steps;
+        while (plan.value().next()) {
+            const QString step = plan.value().value(3).toString();
+            if (step.contains(QLatin1String(" Slot ")) || step.endsWith(QLatin1String(" Slot")))
+                steps << step;
+        }
+        plans << steps.join(QLatin1String("; "));
+    }
+    return plans;
+}
+
 } // namespace
 
 class tst_lessons : public QObject {
@@ -52,6 +75,7 @@ private slots:
     void clickWriteTellsOfAFailedStepOnly_data();
     void clickWriteTellsOfAFailedStepOnly();
     void nothingIsWrittenOnAHeaderCell();
+    void clickReadsOnlyItsOwnersRowsButOnceTheWholePeriod();
 };
 
 void tst_lessons::newLessonShowsInEveryTimetableOfIt() {
@@ -226,6 +250,44 @@ void tst_lessons::nothingIsWrittenOnAHeaderCell() {
     QVERIFY(f.main().cellEditor().UpdateSlot(0));
     QCOMPARE(slotCount(f.db()), 0);
     QVERIFY(f.boxes.calls.isEmpty());
+}
+
+// A click in a full school must not cost one row per class at that time: every lookup of the
+// cell's own row, the free row it takes over and the clash check go through an owner's index
+// (the time index would read the whole period), and only the busy marks read the whole period,
+// once per click for the three lists.
+void tst_lessons::clickReadsOnlyItsOwnersRowsButOnceTheWholePeriod() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    addSlot(f.db(), {"09:00:00", "Mon", 1, s.ann, 1, s.maths, 1}); // Ann's free row, taken over
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.bob, s.r2, s.english, 1});
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    expand(bars, TreeBars::Tutors);
+    expand(bars, TreeBars::Rooms);
+    QList<std::pair<QString, QVariantList>> statements;
+    f.db().setStatementObserver([&statements](const QString& sql, const QVariantList& values) {
+        statements.append({sql, values});
+    });
+    clickItem(bars, TreeBars::Tutors, "Ann"); // takes Ann's free row over
+    clickItem(bars, TreeBars::Rooms, "R1");   // writes the cell's own row
+    f.db().setStatementObserver({});
+    QCOMPARE(w->g().TextMatrix(1, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
+
+    const QStringList plans = slotPlans(f.db(), statements);
+    QVERIFY2(!plans.isEmpty(), "the click read no slots");
+    int wholePeriod = 0;
+    for (const QString& plan : plans) {
+        QVERIFY2(!plan.contains(QLatin1String("SCAN")), qPrintable(plan));
+        if (plan.contains(QLatin1String("Slot_Time")))
+            ++wholePeriod;
+        else
+            QVERIFY2(plan.contains(QRegularExpression(
+                         "Slot_(Class|Tutor|Room) \\(\\w+ID=\\? AND StartTime=\\? "
+                         "AND DOW=\\?\\)|INTEGER PRIMARY KEY")),
+                     qPrintable(plan));
+    }
+    QCOMPARE(wholePeriod, 2); // once per click
 }
 
 QTEST_MAIN(tst_lessons)

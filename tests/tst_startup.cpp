@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTextStream>
 #include <QWindow>
 
 using namespace TestData;
@@ -46,6 +48,7 @@ class tst_startup : public QObject {
 private slots:
     void emptyDatabaseStartsWithNoWindows();
     void everyStoredTimetableIsReopenedAndDrawn();
+    void timetablesReopenWhereAndHowTheyAlwaysOpened();
     void splashClosedByKeyStillLoadsTheMainWindow();
     void databaseErrorInTheSplashEndsTheStart();
     void firstRunPromptsOnce_data();
@@ -99,6 +102,52 @@ void tst_startup::everyStoredTimetableIsReopenedAndDrawn() {
     QCOMPARE(windows[2]->g().TextMatrix(1, 0), QStringLiteral("wed"));
     for (frmTableWindow* window : windows)
         QVERIFY(window->isVisible());
+}
+
+namespace {
+
+// Window by window in opening order: its timetable, place and size; then the windows from the
+// back to the front, and the active one.
+QString windowLayout(const frmMain& main) {
+    QString text;
+    QTextStream out(&text);
+    const auto tagOf = [](const QMdiSubWindow* sub) {
+        return qobject_cast<const frmTableWindow*>(sub->widget())->Tag();
+    };
+    for (const QMdiSubWindow* sub : main.mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+        const QRect place = sub->geometry();
+        out << tagOf(sub) << ": " << place.x() << " " << place.y() << " " << place.width() << " "
+            << place.height() << "\n";
+    }
+    out << "stacked:";
+    for (const QMdiSubWindow* sub : main.mdiArea()->subWindowList(QMdiArea::StackingOrder))
+        out << " " << tagOf(sub);
+    out << "\nactive: " << tagOf(main.mdiArea()->currentSubWindow()) << "\n";
+    return text;
+}
+
+} // namespace
+
+void tst_startup::timetablesReopenWhereAndHowTheyAlwaysOpened() {
+    TestFixture f;
+    markFirstRunDone();
+    // Sizes that differ, and more windows than fit side by side: each one's place depends on
+    // those opened before it.
+    const QStringList week = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    const QList<Period> day = {{"09:00:00"}, {"09:40:00"}, {"10:20:00"}, {"11:00:00"},
+                               {"11:40:00"}, {"13:00:00"}, {"13:40:00"}, {"14:20:00"},
+                               {"15:00:00"}, {"15:40:00"}};
+    for (int i = 0; i < 16; ++i) {
+        const int owner = addName(f.db(), "Class", QStringLiteral("Class %1").arg(i));
+        addTimetable(f.db(), "Class", owner, week.mid(0, 1 + i % 7), day.mid(0, 1 + (i * 3) % 10));
+    }
+    seams().modal = runSplashForReal;
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
+    QVERIFY(started);
+    QFile golden(QFINDTESTDATA("golden/startup-windows.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(windowLayout(*started.value()), QString::fromUtf8(golden.readAll()));
 }
 
 void tst_startup::splashClosedByKeyStillLoadsTheMainWindow() {

@@ -48,6 +48,17 @@ QStringList itemTexts(const QTreeWidget& tree) {
     return texts;
 }
 
+// The items of a list that show the busy mark, in list order.
+QStringList busyItems(const TreeBars& bars, int index) {
+    QStringList busy;
+    const QTreeWidget& tree = bars.treeBar(index);
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        if (TreeBars::isBusy(tree.topLevelItem(i)))
+            busy << tree.topLevelItem(i)->text(0);
+    }
+    return busy;
+}
+
 } // namespace
 
 class tst_treebars : public QObject {
@@ -66,6 +77,8 @@ private slots:
     void selectNextCellWraps();
     void cellHandlerLoadsTheLists();
     void busyAndFreeMarks();
+    void busyMarksFollowTheCellFromPeriodToPeriod();
+    void itemsAreFoundByIdAfterAddingAndRefilling();
     void typingOnTheGridStartsAName();
     void onlyAClickChangesTheSelection();
     void refillLoadsTheCellAgain();
@@ -307,6 +320,76 @@ void tst_treebars::busyAndFreeMarks() {
     // An empty cell: everyone in use at that time is busy.
     w->g().setRow(2);
     QVERIFY(!busy(TreeBars::Tutors, "Sanders"));
+}
+
+// Each period shows its own marks only: the marks of the period before are taken off, in all
+// three lists, also on items added while the program runs.
+void tst_treebars::busyMarksFollowTheCellFromPeriodToPeriod() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    addSlot(f.db(), {"09:00:00", "Mon", s.c7B, s.sanders, s.r2, s.maths, 1});
+    addSlot(f.db(), {"09:40:00", "Mon", s.c7B, s.smith, s.r1, s.maths, 1});
+    addSlot(f.db(), {"09:40:00", "Mon", 1, s.bob, 1, 1, 2}); // Bob unavailable then
+    frmTableWindow* w = f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    const auto marks = [&bars] {
+        return QList<QStringList>{busyItems(bars, TreeBars::Tutors),
+                                  busyItems(bars, TreeBars::Rooms),
+                                  busyItems(bars, TreeBars::Classes)};
+    };
+    using Marks = QList<QStringList>;
+    QCOMPARE(marks(), (Marks{{"Sanders"}, {"R2"}, {"7B"}}));
+    w->g().setCol(2); // Mon 9:40
+    QCOMPARE(marks(), (Marks{{"Bob", "Smith"}, {"R1"}, {"7B"}}));
+    w->g().setRow(2); // Tue 9:40: nobody
+    QCOMPARE(marks(), (Marks{{}, {}, {}}));
+
+    // A tutor typed in while the program runs is at the end of the list.
+    NameBox& box = bars.nameBox(TreeBars::Tutors);
+    box.setFocus(Qt::MouseFocusReason);
+    box.setText("Young");
+    leaveTo(bars, TreeBars::Tutors, TreeBars::Subjects);
+    QCOMPARE(itemTexts(bars.treeBar(TreeBars::Tutors)).constLast(), QStringLiteral("Young"));
+    const int young = scalar(f.db(), "SELECT ID FROM Tutor WHERE Name = 'Young'");
+    addSlot(f.db(), {"09:00:00", "Mon", 1, young, 1, 1, 2});
+    w->g().setRow(1);
+    w->g().setCol(1); // Mon 9:00
+    QCOMPARE(marks(), (Marks{{"Sanders", "Young"}, {"R2"}, {"7B"}}));
+    w->g().setCol(2);
+    QCOMPARE(marks(), (Marks{{"Bob", "Smith"}, {"R1"}, {"7B"}}));
+
+    // An item added for an id that is busy is free until the next marks, which mark it too.
+    bars.AddTreeBarItem(TreeBars::Tutors, "Smith again", s.smith);
+    QCOMPARE(marks()[0], (QStringList{"Bob", "Smith"}));
+    w->ClickMyGrid();
+    QCOMPARE(marks()[0], (QStringList{"Bob", "Smith", "Smith again"}));
+    w->g().setCol(1);
+    QCOMPARE(marks()[0], (QStringList{"Sanders", "Young"}));
+}
+
+// A click, a cell and Replace find list items by id: the first item with it, also one added
+// while the program runs, and after a refill only the items the lists hold again.
+void tst_treebars::itemsAreFoundByIdAfterAddingAndRefilling() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    f.openTimetable(s.tt7A);
+    TreeBars& bars = f.main().picLeftBar();
+    const int young = addName(f.db(), "Tutor", "Young");
+    QTreeWidgetItem* added = bars.AddTreeBarItem(TreeBars::Tutors, "Young", young);
+    bars.AddTreeBarItem(TreeBars::Tutors, "Young again", young);
+    bars.SelectTreeBarNodeById(TreeBars::Tutors, young);
+    QCOMPARE(bars.treeBar(TreeBars::Tutors).currentItem(), added);
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A),
+             QStringLiteral("%1,%2,1,1,1").arg(s.c7A).arg(young));
+
+    QVERIFY(f.db().run("DELETE FROM Tutor WHERE ID = ?", {s.smith}));
+    QVERIFY(bars.PopulateTreeBars());
+    bars.SelectTreeBarNodeById(TreeBars::Tutors, s.sanders);
+    QCOMPARE(bars.selectedName(TreeBars::Tutors), QStringLiteral("Sanders"));
+    bars.SelectTreeBarNodeById(TreeBars::Tutors, s.smith); // gone: the selection stays
+    QCOMPARE(bars.selectedName(TreeBars::Tutors), QStringLiteral("Sanders"));
+    bars.SelectTreeBarNodeById(TreeBars::Tutors, young);
+    QCOMPARE(bars.treeBar(TreeBars::Tutors).currentItem()->text(0), QStringLiteral("Young"));
 }
 
 void tst_treebars::typingOnTheGridStartsAName() {

@@ -246,6 +246,9 @@ void TreeBars::applyLayout() {
 Result<void> TreeBars::PopulateTreeBars() {
     for (int index = 0; index < Count; ++index) {
         treeBar(index).clear();
+        m_panels[index].items.clear();
+        m_panels[index].busyIds.clear();
+        m_panels[index].unmarkedIds.clear();
         QTreeWidgetItem* blank = AddTreeBarItem(index, QStringLiteral("<Blank>"), 1);
         if (index == Subjects)
             treeBar(index).setCurrentItem(blank);
@@ -265,6 +268,11 @@ QTreeWidgetItem* TreeBars::AddTreeBarItem(int index, const QString& s, int id) {
     node->setData(0, KeyRole, QStringLiteral("K%1").arg(id));
     node->setData(0, BusyRole, false);
     node->setIcon(0, freeIcon());
+    Panel& panel = m_panels[index];
+    panel.items.add(id, node);
+    // Free until the next marks, which must then look at this id's items again.
+    if (panel.busyIds.contains(id))
+        panel.unmarkedIds.insert(id);
     return node;
 }
 
@@ -294,15 +302,11 @@ QTreeWidgetItem* TreeBars::FindTreeNodeByText(int index, const QString& text) co
 }
 
 void TreeBars::SelectTreeBarNodeById(int index, int id) {
-    QTreeWidget& tree = treeBar(index);
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = tree.topLevelItem(i);
-        if (nodeId(node) == id) {
-            tree.setCurrentItem(node);
-            ClickMyTreeBar(index, node);
-            return;
-        }
-    }
+    QTreeWidgetItem* node = m_panels[index].items.first(id);
+    if (!node)
+        return;
+    treeBar(index).setCurrentItem(node);
+    ClickMyTreeBar(index, node);
 }
 
 void TreeBars::ClickMyTreeBar(int index, QTreeWidgetItem*) {
@@ -386,10 +390,23 @@ void TreeBars::nameBoxLeft(int index) {
 }
 
 void TreeBars::setBusy(int index, const QSet<int>& busyIds) {
-    QTreeWidget& tree = treeBar(index);
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = tree.topLevelItem(i);
-        const bool busy = busyIds.contains(nodeId(node));
+    // Only the ids that change, and those with an item added since the last marks, are looked
+    // at: one period's marks follow the last ones at the cost of what differs.
+    Panel& panel = m_panels[index];
+    for (int id : std::as_const(panel.busyIds)) {
+        if (!busyIds.contains(id))
+            markBusy(index, id, false);
+    }
+    for (int id : busyIds) {
+        if (!panel.busyIds.contains(id) || panel.unmarkedIds.contains(id))
+            markBusy(index, id, true);
+    }
+    panel.busyIds = busyIds;
+    panel.unmarkedIds.clear();
+}
+
+void TreeBars::markBusy(int index, int id, bool busy) {
+    for (QTreeWidgetItem* node : m_panels[index].items.items(id)) {
         if (node->data(0, BusyRole).toBool() == busy)
             continue;
         node->setData(0, BusyRole, busy);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LeftBarLayout.h"
+#include "TreeItemsById.h"
 #include "data/NameLists.h"
 #include "data/Result.h"
 
@@ -106,6 +107,10 @@ private:
         LeftBarPanel* panel = nullptr;
         QTreeWidget* tree = nullptr;
         NameBox* box = nullptr;
+        TreeItemsById items;
+        // The ids whose items show the busy mark, but for items added since (`unmarkedIds`).
+        QSet<int> busyIds;
+        QSet<int> unmarkedIds;
     };
     void buildPanel(int index);
     void treeBar_NodeClick(int index);
@@ -114,6 +119,7 @@ private:
     void readVisibility();
     void applyLayout();
     void nameBox_KeyDown(int index, int key, bool hadText);
+    void markBusy(int index, int id, bool busy);
 
     ModMain& m_state;
     std::array<Panel, Count> m_panels;

@@ -28,7 +28,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QStatusBar>
+
+#include <vector>
 
 frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("frmMain"));
@@ -106,7 +109,7 @@ Result<void> frmMain::MDIForm_Load() {
         if (frmTableWindow* window = LoadTable(id))
             RefreshTable(*window);
     }
-    show();
+    showWithQuietActivations();
     for (frmTableWindow* window : timetableWindows())
         showTableWindow(*window);
     m_state.StartingUp = false;
@@ -114,6 +117,23 @@ Result<void> frmMain::MDIForm_Load() {
         active->ClickMyGrid();
     m_treeBars->SizeBarsStartup();
     return {};
+}
+
+void frmMain::showWithQuietActivations() {
+    // Showing the frame shows every timetable window in the order they were opened, and each
+    // one activates itself; every activation repaints the title bar of every other window, so
+    // one after the other they cost the square of their number. All but the last activate
+    // without telling the area; the last one's activation is the one the area and this window
+    // see, and it deactivates the others in one go. Order, stacking, places and the active
+    // window stay those of activating each in turn.
+    const QList<QMdiSubWindow*> subs = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    std::vector<QSignalBlocker> quiet;
+    quiet.reserve(subs.size());
+    for (QMdiSubWindow* sub : subs) {
+        if (sub != subs.constLast())
+            quiet.emplace_back(sub);
+    }
+    show();
 }
 
 frmTableWindow* frmMain::LoadTable(int timetableId) {
@@ -166,12 +186,12 @@ void frmMain::showTableWindow(frmTableWindow& f) {
 }
 
 void frmMain::addViewTableItem(int timetableId, const QString& title) {
+    QPointer<QAction>& item = m_viewTableItems[timetableId];
+    if (item)
+        return; // the first item of a timetable stays
     const QString key = QStringLiteral("k%1").arg(timetableId);
-    for (const QAction* action : m_viewTableMenu->actions()) {
-        if (action->data().toString() == key)
-            return; // the first item of a timetable stays
-    }
     auto* action = new QAction(LiteralText::menuText(title), m_viewTableMenu);
+    item = action;
     action->setData(key);
     action->setObjectName(key);
     const QList<QAction*> existing = m_viewTableMenu->actions();

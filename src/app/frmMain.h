@@ -2,6 +2,7 @@
 
 #include "data/Result.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -87,6 +88,7 @@ signals:
 
 private:
     void addViewTableItem(int timetableId, const QString& title);
+    void showWithQuietActivations();
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
 
     ModMain& m_state;
@@ -97,6 +99,8 @@ private:
     CellEditor* m_cellEditor = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
     QMenu* m_viewTableMenu = nullptr;
+    // The View Table items by timetable id, so that adding one does not search the menu.
+    QHash<int, QPointer<QAction>> m_viewTableItems;
     QPointer<frmTableWindow> m_activated;
     bool m_loaded = false;
 };

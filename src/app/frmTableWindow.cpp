@@ -137,9 +137,7 @@ void frmTableWindow::g_EnterCell() {
         shown = cell.value()->row->ids;
     ShowInLists(shown);
     const SlotKey& key = cell.value()->key;
-    UpdateTreeViewIcons(TreeBars::Tutors, key.start, key.dow, shown.tutorId);
-    UpdateTreeViewIcons(TreeBars::Rooms, key.start, key.dow, shown.roomId);
-    UpdateTreeViewIcons(TreeBars::Classes, key.start, key.dow, shown.classId);
+    UpdateTreeViewIcons(key.start, key.dow, shown);
 }
 
 void frmTableWindow::ShowInLists(const SlotIds& shown) {
@@ -156,19 +154,17 @@ void frmTableWindow::ShowInLists(const SlotIds& shown) {
     state.TreeClickWritesSlot = true;
 }
 
-void frmTableWindow::UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW,
-                                         int iCurrentID) {
-    const std::optional<ViewKind> resource = NameLists::ownerKind(NameLists::All[index]);
-    if (!resource)
-        return;
-    Result<QSet<int>> busy =
-        BusySlots::busyIds(m_main.state().db(), *resource, dtStartTime, sDOW, iCurrentID);
+void frmTableWindow::UpdateTreeViewIcons(QTime dtStartTime, const QString& sDOW,
+                                         const SlotIds& shown) {
+    Result<BusySlots::BusyIds> busy =
+        BusySlots::busyIds(m_main.state().db(), dtStartTime, sDOW, shown);
     if (!busy) {
         reportError(QStringLiteral("Could not find who is busy in this period."), busy.error(),
                     this);
         return;
     }
-    m_main.picLeftBar().setBusy(index, busy.value());
+    for (const TreeBars::Index list : {TreeBars::Tutors, TreeBars::Rooms, TreeBars::Classes})
+        m_main.picLeftBar().setBusy(list, busy.value().of(*NameLists::ownerKind(list)));
 }
 
 void frmTableWindow::ClipboardPaste() {

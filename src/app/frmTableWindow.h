@@ -30,8 +30,9 @@ public:
     // Selects a cell's stored items in the four lists and takes its kind of period, as entering
     // the cell does; the next list click writes the cell from them.
     void ShowInLists(const SlotIds& shown);
-    // Marks in list `index` (0 Tutors, 2 Rooms, 3 Classes) who is busy in that period.
-    void UpdateTreeViewIcons(int index, QTime dtStartTime, const QString& sDOW, int iCurrentID);
+    // Marks in the Tutors, Rooms and Classes lists who is busy in that period, the cell's own
+    // lessons (`shown`) left out.
+    void UpdateTreeViewIcons(QTime dtStartTime, const QString& sDOW, const SlotIds& shown);
     // Pastes the clipboard's cell into the current cell.
     void ClipboardPaste();
     // Puts the current cell on the clipboard; a cut then empties it.

@@ -40,13 +40,13 @@ Result<std::optional<SlotKey>> keyForCell(const DBConnection& db, const Timetabl
 }
 
 Result<std::optional<SlotRow>> ownRow(const DBConnection& db, const SlotKey& key) {
-    // "+" keeps the owner column off its index: one start and day holds a few rows, one owner
-    // may hold thousands, and the planner would pick that index to save sorting by id.
+    // The owner's (owner, StartTime, DOW) index answers with the cell's own few rows, already
+    // by id; the time index would read one row per class of the school at that time.
     Result<std::optional<QSqlRecord>> row = db.firstRow(
         QStringLiteral(
-            "SELECT %1 FROM Slot WHERE StartTime = ? AND DOW = ? AND +%2 = ? ORDER BY ID LIMIT 1")
+            "SELECT %1 FROM Slot WHERE %2 = ? AND StartTime = ? AND DOW = ? ORDER BY ID LIMIT 1")
             .arg(SlotRow::selectColumns(), ownerColumn(key.owner)),
-        {key.startText(), key.dow, key.ownerId});
+        {key.ownerId, key.startText(), key.dow});
     if (!row)
         return row.error();
     if (!row.value())

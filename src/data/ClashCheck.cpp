@@ -64,7 +64,7 @@ QString clashQuery(ViewKind owner, const QStringList& idTests) {
                           "JOIN Tutor ON Tutor.ID = Slot.TutorID "
                           "JOIN Room ON Room.ID = Slot.RoomID "
                           "JOIN Special ON Special.ID = Slot.SpecialID "
-                          "WHERE Slot.StartTime = ? AND Slot.DOW = ? AND (%1) AND Slot.%2 <> ? "
+                          "WHERE (%1) AND Slot.%2 <> ? "
                           "AND Slot.ID <> ? "
                           "ORDER BY Slot.ID")
         .arg(idTests.join(QStringLiteral(" OR ")), ownerColumn(owner));
@@ -74,14 +74,16 @@ Result<QList<ClashRow>> readRowsCarrying(const DBConnection& db, ViewKind owner,
                                          const SlotIds& written, QTime startTime,
                                          const QString& dow, int takenOverRowId) {
     QStringList idTests;
-    QVariantList values{TimeText::canonical(startTime), dow};
+    QVariantList values;
     for (ViewKind resource : otherResources(owner)) {
         if (written.resource(resource) == SlotIds::None)
             continue;
-        // The unary + keeps the planner on the (StartTime, DOW) index: a busy resource can
-        // own thousands of rows, one start and day only a few.
-        idTests << QStringLiteral("+Slot.%1 = ?").arg(ownerColumn(resource));
-        values << written.resource(resource);
+        // Each test whole, time included, so that each is answered from its resource's
+        // (resource, StartTime, DOW) index with that resource's few rows at that time; the
+        // time index would read one row per class of the school.
+        idTests << QStringLiteral("(Slot.%1 = ? AND Slot.StartTime = ? AND Slot.DOW = ?)")
+                       .arg(ownerColumn(resource));
+        values << written.resource(resource) << TimeText::canonical(startTime) << dow;
     }
     values << written.resource(owner) << takenOverRowId;
 

@@ -10,19 +10,23 @@ Result<std::optional<SlotRow>> findFreeRow(const DBConnection& db, const SlotKey
     if (wanted.nonOwnerBlank(key.owner))
         return std::optional<SlotRow>();
 
-    // "+" leaves only the (StartTime, DOW) index to the planner; see CellLookup::ownRow.
+    // A wanted resource's (resource, StartTime, DOW) index holds its few rows at that time.
+    // The owner's "none" may be in many rows then, so its index serves only when nothing
+    // else is wanted; the time index would read one row per class of the school.
     QString conditions;
     QVariantList values{key.startText(), key.dow};
     for (ViewKind resource : otherResources(key.owner)) {
         if (wanted.resource(resource) == SlotIds::None)
             continue;
-        conditions += QStringLiteral(" AND +%1 = ?").arg(ownerColumn(resource));
+        conditions += QStringLiteral(" AND %1 = ?").arg(ownerColumn(resource));
         values << wanted.resource(resource);
     }
+    const QString ownerTest =
+        conditions.isEmpty() ? QStringLiteral("%1 = 1") : QStringLiteral("+%1 = 1");
     Result<std::optional<QSqlRecord>> row = db.firstRow(
         QStringLiteral("SELECT %1 FROM Slot WHERE +SpecialID = 1 AND StartTime = ? AND DOW = ? "
-                       "AND +%2 = 1%3 ORDER BY ID LIMIT 1")
-            .arg(SlotRow::selectColumns(), ownerColumn(key.owner), conditions),
+                       "AND %2%3 ORDER BY ID LIMIT 1")
+            .arg(SlotRow::selectColumns(), ownerTest.arg(ownerColumn(key.owner)), conditions),
         values);
     if (!row)
         return row.error();

@@ -73,9 +73,11 @@ void frmFind::cmdOK_Click() {
     }
 
     frmTableWindow* w = active;
-    const qsizetype windowCount = m_main.timetableWindows().size();
+    // Read only when the search goes on to another window, and then once for the click: a
+    // click that stays in its window costs the same however many windows are open.
+    QList<frmTableWindow*> windows;
     // Every window once, and the start window a second time up to the start cell.
-    for (qsizetype visit = 0; visit <= windowCount; ++visit) {
+    for (qsizetype visit = 0; visit == 0 || visit <= windows.size(); ++visit) {
         const bool lastStretch = m_wrapped && w == m_searchStart;
         const bool searchable = GridTextSearch::hasBodyCells(w->g());
         if (searchable && scanWindow(*w, text, visit == 0, stepped)) {
@@ -92,7 +94,9 @@ void frmFind::cmdOK_Click() {
             if (answer != vb::vbYes)
                 return;
         }
-        w = nextWindow(*w);
+        if (windows.isEmpty())
+            windows = m_main.timetableWindows();
+        w = nextWindow(windows, *w);
         m_searchWindow = w;
         m_wrapped = m_wrapped || w == m_searchStart;
     }
@@ -118,8 +122,7 @@ bool frmFind::scanWindow(frmTableWindow& w, const QString& text, bool fromCurren
     return GridTextSearch::scan(g, text, lastStretch ? m_startCell : GridTextSearch::lastCell(g));
 }
 
-frmTableWindow* frmFind::nextWindow(frmTableWindow& w) const {
-    const QList<frmTableWindow*> windows = m_main.timetableWindows();
+frmTableWindow* frmFind::nextWindow(const QList<frmTableWindow*>& windows, frmTableWindow& w) {
     const qsizetype at = windows.indexOf(&w);
     return windows.value((at + 1) % windows.size());
 }

@@ -32,7 +32,8 @@ private:
     // Scans one window; true when it stopped at a match. The first window of a click goes on
     // from its current cell (when the click could step), later ones start at the top.
     bool scanWindow(frmTableWindow& w, const QString& text, bool fromCurrent, bool stepped);
-    frmTableWindow* nextWindow(frmTableWindow& w) const;
+    // The window after `w` among the open ones, in the order they were opened.
+    static frmTableWindow* nextWindow(const QList<frmTableWindow*>& windows, frmTableWindow& w);
     // Makes the window the active one, with its current cell in the lists, and the dialog the
     // front window again.
     void bringToFront(frmTableWindow& w);
