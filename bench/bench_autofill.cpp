@@ -40,11 +40,12 @@ std::optional<NewClass> addNewClass(const DBConnection& db) {
     for (const QString& day : days)
         id(db.insertRow("YTitle", {{"TimeTableViewID", made.timetableId}, {"DOW", day}}));
     for (const QString& start : starts)
-        id(db.insertRow("XTitle", {{"TimeTableViewID", made.timetableId},
-                                   {"StartTime", start},
-                                   {"Duration", 40}}));
+        id(db.insertRow(
+            "XTitle",
+            {{"TimeTableViewID", made.timetableId}, {"StartTime", start}, {"Duration", 40}}));
     for (int i = 1; i <= 2; ++i) {
-        made.answers.tutorIds << id(db.insertRow("Tutor", {{"Name", QString("New tutor %1").arg(i)}}));
+        made.answers.tutorIds << id(
+            db.insertRow("Tutor", {{"Name", QString("New tutor %1").arg(i)}}));
         made.answers.roomIds << id(db.insertRow("Room", {{"Name", QString("New room %1").arg(i)}}));
     }
     for (int subject = 2; subject <= 5; ++subject) {

@@ -42,56 +42,64 @@ SmallSchool addSmallSchool(const DBConnection& db) {
     return s;
 }
 
-int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId, const QStringList& days,
-                 const QList<Period>& periods) {
+int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId,
+                 const QStringList& days, const QList<Period>& periods) {
     const QString ownerColumn = viewBy == QLatin1String("Tutor")  ? QStringLiteral("TutorID")
                                 : viewBy == QLatin1String("Room") ? QStringLiteral("RoomID")
                                                                   : QStringLiteral("ClassID");
-    const int id = checked(db.insertRow(QStringLiteral("TimeTableView"),
-                                        {{QStringLiteral("ViewBy"), viewBy}, {ownerColumn, ownerId}}));
+    const int id =
+        checked(db.insertRow(QStringLiteral("TimeTableView"),
+                             {{QStringLiteral("ViewBy"), viewBy}, {ownerColumn, ownerId}}));
     for (const QString& day : days)
-        checked(db.insertRow(QStringLiteral("YTitle"),
-                             {{QStringLiteral("TimeTableViewID"), id}, {QStringLiteral("DOW"), day}}));
+        checked(db.insertRow(QStringLiteral("YTitle"), {{QStringLiteral("TimeTableViewID"), id},
+                                                        {QStringLiteral("DOW"), day}}));
     for (const Period& period : periods)
-        checked(db.insertRow(QStringLiteral("XTitle"), {{QStringLiteral("TimeTableViewID"), id},
-                                                        {QStringLiteral("StartTime"), period.start},
-                                                        {QStringLiteral("Duration"), period.minutes},
-                                                        {QStringLiteral("SpecialID"), period.specialId}}));
+        checked(db.insertRow(QStringLiteral("XTitle"),
+                             {{QStringLiteral("TimeTableViewID"), id},
+                              {QStringLiteral("StartTime"), period.start},
+                              {QStringLiteral("Duration"), period.minutes},
+                              {QStringLiteral("SpecialID"), period.specialId}}));
     return id;
 }
 
 int addSlot(const DBConnection& db, const Slot& slot) {
-    return checked(db.insertRow(QStringLiteral("Slot"), {{QStringLiteral("SubjectID"), slot.subjectId},
-                                                         {QStringLiteral("ClassID"), slot.classId},
-                                                         {QStringLiteral("TutorID"), slot.tutorId},
-                                                         {QStringLiteral("RoomID"), slot.roomId},
-                                                         {QStringLiteral("StartTime"), slot.start},
-                                                         {QStringLiteral("Duration"), 40},
-                                                         {QStringLiteral("DOW"), slot.dow},
-                                                         {QStringLiteral("SpecialID"), slot.specialId}}));
+    return checked(
+        db.insertRow(QStringLiteral("Slot"), {{QStringLiteral("SubjectID"), slot.subjectId},
+                                              {QStringLiteral("ClassID"), slot.classId},
+                                              {QStringLiteral("TutorID"), slot.tutorId},
+                                              {QStringLiteral("RoomID"), slot.roomId},
+                                              {QStringLiteral("StartTime"), slot.start},
+                                              {QStringLiteral("Duration"), 40},
+                                              {QStringLiteral("DOW"), slot.dow},
+                                              {QStringLiteral("SpecialID"), slot.specialId}}));
 }
 
 QList<int> columnIds(const DBConnection& db, int timetableId) {
-    return ids(db, QStringLiteral("SELECT ID FROM XTitle WHERE TimeTableViewID = ? ORDER BY StartTime, ID"),
-               timetableId);
+    return ids(
+        db,
+        QStringLiteral("SELECT ID FROM XTitle WHERE TimeTableViewID = ? ORDER BY StartTime, ID"),
+        timetableId);
 }
 
 QList<int> dayIds(const DBConnection& db, int timetableId) {
-    return ids(db, QStringLiteral("SELECT ID FROM YTitle WHERE TimeTableViewID = ? ORDER BY ID"), timetableId);
+    return ids(db, QStringLiteral("SELECT ID FROM YTitle WHERE TimeTableViewID = ? ORDER BY ID"),
+               timetableId);
 }
 
 int slotCount(const DBConnection& db) {
-    Result<std::optional<QSqlRecord>> row = db.firstRow(QStringLiteral("SELECT COUNT(*) FROM Slot"));
+    Result<std::optional<QSqlRecord>> row =
+        db.firstRow(QStringLiteral("SELECT COUNT(*) FROM Slot"));
     if (!row || !row.value())
         qFatal("test data: cannot count slots");
     return row.value()->value(0).toInt();
 }
 
-QString classSlotText(const DBConnection& db, const QString& start, const QString& dow, int classId) {
-    Result<std::optional<QSqlRecord>> row =
-        db.firstRow(QStringLiteral("SELECT ClassID, TutorID, RoomID, SubjectID, SpecialID FROM Slot "
-                                   "WHERE StartTime = ? AND DOW = ? AND ClassID = ? ORDER BY ID"),
-                    {start, dow, classId});
+QString classSlotText(const DBConnection& db, const QString& start, const QString& dow,
+                      int classId) {
+    Result<std::optional<QSqlRecord>> row = db.firstRow(
+        QStringLiteral("SELECT ClassID, TutorID, RoomID, SubjectID, SpecialID FROM Slot "
+                       "WHERE StartTime = ? AND DOW = ? AND ClassID = ? ORDER BY ID"),
+        {start, dow, classId});
     if (!row)
         qFatal("test data: %s", qPrintable(row.error().message));
     if (!row.value())

@@ -26,8 +26,8 @@ struct Period {
 };
 
 // A timetable with its days (in order) and periods; returns its TimeTableView id.
-int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId, const QStringList& days,
-                 const QList<Period>& periods);
+int addTimetable(const DBConnection& db, const QString& viewBy, int ownerId,
+                 const QStringList& days, const QList<Period>& periods);
 
 struct Slot {
     QString start;
@@ -48,7 +48,8 @@ int slotCount(const DBConnection& db);
 
 // "class,tutor,room,subject,special" of the first row at a start and day held by a class;
 // "" when there is none.
-QString classSlotText(const DBConnection& db, const QString& start, const QString& dow, int classId);
+QString classSlotText(const DBConnection& db, const QString& start, const QString& dow,
+                      int classId);
 
 // The SHA-256 of a file's bytes, to show a file was left exactly as it was; empty when unreadable.
 QByteArray fileHash(const QString& path);

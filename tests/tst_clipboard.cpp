@@ -30,8 +30,7 @@ School makeSchool(TestFixture& f) {
         addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
     s.timetableB =
         addTimetable(f.db(), "Class", s.c7B, {"Mon", "Tue"}, {{"09:00:00"}, {"10:00:00"}});
-    s.lessonId =
-        addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
+    s.lessonId = addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
     addSlot(f.db(), {"10:00:00", "Tue", s.c7B, s.ann, 1, 1, 1});
     return s;
 }
@@ -115,11 +114,8 @@ void tst_clipboard::copyThenPasteIntoAnotherTimetable() {
     QVERIFY(f.trigger("mnuRightClickPaste"));
     QVERIFY(f.boxes.calls.isEmpty());
     // The target keeps its own class; the rest comes from the clipboard.
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7B), QStringLiteral("%1,%2,%3,%4,1")
-                                                        .arg(s.c7B)
-                                                        .arg(s.ann)
-                                                        .arg(s.r1)
-                                                        .arg(s.maths));
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Tue", s.c7B),
+             QStringLiteral("%1,%2,%3,%4,1").arg(s.c7B).arg(s.ann).arg(s.r1).arg(s.maths));
     QCOMPARE(b->g().TextMatrix(2, 1), QStringLiteral("Ann\r\nMaths\r\nR1"));
     QVERIFY(f.main().menus().item("mnuEditUndo")->isEnabled());
 }
@@ -137,7 +133,9 @@ void tst_clipboard::pasteOverATutorsPlaceholderBooksHer() {
     selectCells(a->g(), 2, 1); // Tue 9:00
     QVERIFY(f.trigger("mnuEditPaste"));
     QVERIFY(f.boxes.calls.isEmpty());
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Tue'"), 1);
+    QCOMPARE(
+        scalar(f.db(), "SELECT COUNT(*) FROM Slot WHERE StartTime = '09:00:00' AND DOW = 'Tue'"),
+        1);
 
     frmTableWindow* ann = f.openTimetable(annTimetable);
     QVERIFY(ann);
@@ -178,7 +176,8 @@ void tst_clipboard::cutThenUndo() {
     QCOMPARE(clipboardText(), QStringLiteral("Ann,Maths,R1,7A,1"));
     const QString lesson =
         QStringLiteral("%1,%2,%3,%4,1").arg(s.c7A).arg(s.ann).arg(s.r1).arg(s.maths);
-    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A), QStringLiteral("%1,1,1,1,1").arg(s.c7A));
+    QCOMPARE(classSlotText(f.db(), "09:00:00", "Mon", s.c7A),
+             QStringLiteral("%1,1,1,1,1").arg(s.c7A));
     QCOMPARE(w->g().TextMatrix(1, 1).trimmed(), QString());
 
     QVERIFY(f.trigger("mnuEditUndo"));

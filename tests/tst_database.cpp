@@ -149,9 +149,11 @@ void tst_database::freshFileHoldsSeedRows() {
     QCOMPARE(nameOf(f.db(), "Special", 2), QStringLiteral("Unavailable"));
     QCOMPARE(nameOf(f.db(), "Special", 4), QStringLiteral("Break"));
     QVERIFY(scalar(f.db(), "SELECT COUNT(*) FROM Style") >= 2);
-    QCOMPARE(scalar(f.db(), "SELECT COUNT(*) FROM Style WHERE TitleFont = '' OR PeriodFontSize = ''"),
-             0);
-    for (const QString table : {"TimeTableView", "XTitle", "YTitle", "Slot", "SubjectsTaughtByTutor"})
+    QCOMPARE(
+        scalar(f.db(), "SELECT COUNT(*) FROM Style WHERE TitleFont = '' OR PeriodFontSize = ''"),
+        0);
+    for (const QString table :
+         {"TimeTableView", "XTitle", "YTitle", "Slot", "SubjectsTaughtByTutor"})
         QCOMPARE(scalar(f.db(), QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)), 0);
 }
 
@@ -179,13 +181,18 @@ void tst_database::columnDefaultsFillWhatWritersLeaveOut() {
     QCOMPARE(scalar(f.db(), "SELECT specialid FROM xtitle WHERE id = ?", {column.value()}), 1);
     QCOMPARE(scalar(f.db(), "SELECT width FROM xtitle WHERE id = ?", {column.value()}),
              Geometry::DefaultColWidth);
-    Result<int> day = f.db().insertRow("YTitle", {{"TimeTableViewID", view.value()}, {"DOW", "Mon"}});
+    Result<int> day =
+        f.db().insertRow("YTitle", {{"TimeTableViewID", view.value()}, {"DOW", "Mon"}});
     QVERIFY(day);
     QCOMPARE(scalar(f.db(), "SELECT height FROM ytitle WHERE id = ?", {day.value()}),
              Geometry::DefaultRowHeight);
-    Result<int> slot = f.db().insertRow(
-        "Slot", {{"SubjectID", 1}, {"ClassID", 7}, {"TutorID", 1}, {"RoomID", 1}, {"StartTime", "09:00:00"},
-                 {"DOW", "Mon"}, {"Duration", 40}});
+    Result<int> slot = f.db().insertRow("Slot", {{"SubjectID", 1},
+                                                 {"ClassID", 7},
+                                                 {"TutorID", 1},
+                                                 {"RoomID", 1},
+                                                 {"StartTime", "09:00:00"},
+                                                 {"DOW", "Mon"},
+                                                 {"Duration", 40}});
     QVERIFY(slot);
     QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM slot WHERE id = ?", {slot.value()}), 1);
 }
@@ -252,7 +259,8 @@ void tst_database::badFilesAreRefusedAndLeftUntouched_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
     QTest::newRow("text file") << QByteArray(2000, 'x') << QStringLiteral("not a database");
-    QTest::newRow("other database") << QByteArray("other") << QStringLiteral("not a Periwell database");
+    QTest::newRow("other database")
+        << QByteArray("other") << QStringLiteral("not a Periwell database");
     QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("damaged");
 }
 
@@ -308,7 +316,8 @@ void tst_database::readOnlyFileIsRefused() {
     Result<std::unique_ptr<DBConnection>> readOnly =
         DBConnection::open(f.dbPath(), DBConnection::Options{100, true});
     QVERIFY(!readOnly);
-    QVERIFY2(readOnly.error().message.contains("cannot be written"), qPrintable(readOnly.error().message));
+    QVERIFY2(readOnly.error().message.contains("cannot be written"),
+             qPrintable(readOnly.error().message));
     QCOMPARE(TestData::fileHash(f.dbPath()), before);
 }
 

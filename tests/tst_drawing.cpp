@@ -30,8 +30,8 @@ School makeSchool(TestFixture& f, const QString& viewBy = "Class") {
     s.timetableId = addTimetable(f.db(), viewBy, owner, {"Mon", "Tue", "Wk 1 Mon"},
                                  {{"12:30:00", 60, 3}, {"09:00:00", 40, 1}, {"11:30:00", 40, 1}});
     addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
-    addSlot(f.db(), {"11:30:00", "Tue", viewBy == "Class" ? s.c7A : 1, viewBy == "Tutor" ? s.ann : 1,
-                     viewBy == "Room" ? s.r1 : 1, 1, 2});
+    addSlot(f.db(), {"11:30:00", "Tue", viewBy == "Class" ? s.c7A : 1,
+                     viewBy == "Tutor" ? s.ann : 1, viewBy == "Room" ? s.r1 : 1, 1, 2});
     return s;
 }
 
@@ -86,9 +86,12 @@ void tst_drawing::headersAndDays() {
 void tst_drawing::cellTextsByViewKind_data() {
     QTest::addColumn<QString>("viewBy");
     QTest::addColumn<QString>("text");
-    QTest::newRow("class") << "Class" << "Ann\r\nMaths\r\nR1";
-    QTest::newRow("tutor") << "Tutor" << "7A\r\nMaths\r\nR1";
-    QTest::newRow("room") << "Room" << "Ann\r\nMaths\r\n7A";
+    QTest::newRow("class") << "Class"
+                           << "Ann\r\nMaths\r\nR1";
+    QTest::newRow("tutor") << "Tutor"
+                           << "7A\r\nMaths\r\nR1";
+    QTest::newRow("room") << "Room"
+                          << "Ann\r\nMaths\r\n7A";
 }
 
 void tst_drawing::cellTextsByViewKind() {
@@ -121,11 +124,11 @@ void tst_drawing::colours() {
         g.setCol(c);
         return g.CellForeColor();
     };
-    QCOMPARE(backAt(2, 2), std::optional<QColor>(QColor(255, 0, 0)));  // unavailable cell
-    QCOMPARE(backAt(1, 1), std::optional<QColor>(QColor(Qt::white)));   // lesson
-    QCOMPARE(foreAt(1, 1), std::optional<QColor>(QColor(0, 0, 255)));   // period colour
-    QCOMPARE(backAt(3, 3), std::optional<QColor>());                    // empty: grid default
-    QCOMPARE(backAt(0, 3), std::optional<QColor>(QColor(255, 0, 0)));  // lunch header
+    QCOMPARE(backAt(2, 2), std::optional<QColor>(QColor(255, 0, 0))); // unavailable cell
+    QCOMPARE(backAt(1, 1), std::optional<QColor>(QColor(Qt::white))); // lesson
+    QCOMPARE(foreAt(1, 1), std::optional<QColor>(QColor(0, 0, 255))); // period colour
+    QCOMPARE(backAt(3, 3), std::optional<QColor>());                  // empty: grid default
+    QCOMPARE(backAt(0, 3), std::optional<QColor>(QColor(255, 0, 0))); // lunch header
     QCOMPARE(foreAt(0, 3), std::optional<QColor>(QColor(0, 255, 0)));
     QCOMPARE(backAt(0, 1), std::optional<QColor>(QColor(Qt::white)));
     QCOMPARE(foreAt(0, 1), std::optional<QColor>(QColor(128, 0, 0)));
@@ -175,7 +178,8 @@ void tst_drawing::geometrySurvivesReopening() {
     QCOMPARE(again->g().ColWidth(1), 1500); // untouched: still the default
     // Storing again without a change changes nothing.
     f.main().SaveTable(*again);
-    QCOMPARE(scalar(f.db(), "SELECT Width FROM XTitle WHERE ID = ?", {again->g().ColData(2)}), 2347);
+    QCOMPARE(scalar(f.db(), "SELECT Width FROM XTitle WHERE ID = ?", {again->g().ColData(2)}),
+             2347);
 }
 
 void tst_drawing::missingTimetableOpensNothing() {
@@ -203,8 +207,10 @@ void tst_drawing::dropDownKeepsFirstItemPerTimetable() {
 
 void tst_drawing::emptyTimetables() {
     TestFixture f;
-    const int noPeriods = addTimetable(f.db(), "Class", addName(f.db(), "Class", "8B"), {"Mon", "Tue"}, {});
-    const int noDays = addTimetable(f.db(), "Class", addName(f.db(), "Class", "8C"), {}, {{"09:00:00"}});
+    const int noPeriods =
+        addTimetable(f.db(), "Class", addName(f.db(), "Class", "8B"), {"Mon", "Tue"}, {});
+    const int noDays =
+        addTimetable(f.db(), "Class", addName(f.db(), "Class", "8C"), {}, {{"09:00:00"}});
     frmTableWindow* a = openDrawn(f, noPeriods);
     QCOMPARE(a->g().Cols(), 1);
     QCOMPARE(a->g().Rows(), 3);
@@ -253,13 +259,16 @@ void tst_drawing::badNumbersReadAsDefaults() {
     const QList<int> columns = columnIds(f.db(), s.timetableId);
     const QList<int> days = dayIds(f.db(), s.timetableId);
     // 35,791,395 minutes: too many seconds for 32 bits; the period ends 195 minutes into a day.
-    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 35791395, Width = 'nan' WHERE ID = ?", {columns[0]}));
-    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 99999999999, Width = 1e300 WHERE ID = ?", {columns[1]}));
+    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 35791395, Width = 'nan' WHERE ID = ?",
+                       {columns[0]}));
+    QVERIFY(f.db().run("UPDATE XTitle SET Duration = 99999999999, Width = 1e300 WHERE ID = ?",
+                       {columns[1]}));
     QVERIFY(f.db().run("UPDATE YTitle SET Height = 'nan' WHERE ID = ?", {days[0]}));
     QVERIFY(f.db().run("UPDATE YTitle SET Height = -40 WHERE ID = ?", {days[1]}));
-    QVERIFY(f.db().run("UPDATE TimeTableView SET FixedRowHeight = 'nan', FixedColWidth = 99999999999 "
-                       "WHERE ID = ?",
-                       {s.timetableId}));
+    QVERIFY(
+        f.db().run("UPDATE TimeTableView SET FixedRowHeight = 'nan', FixedColWidth = 99999999999 "
+                   "WHERE ID = ?",
+                   {s.timetableId}));
     frmTableWindow* w = openDrawn(f, s.timetableId);
     QVERIFY(w);
     const FlexGrid& g = w->g();
@@ -278,7 +287,8 @@ void tst_drawing::badNumbersReadAsDefaults() {
 void tst_drawing::aWindowOpenedLaterFitsItsGrid() {
     TestFixture f;
     const SmallSchool s = addSmallSchool(f.db());
-    const int id = addTimetable(f.db(), "Class", s.c7A, {"Monday", "Tuesday"}, {{"09:00:00"}, {"10:00:00"}});
+    const int id =
+        addTimetable(f.db(), "Class", s.c7A, {"Monday", "Tuesday"}, {{"09:00:00"}, {"10:00:00"}});
     f.main().resize(1000, 700);
     f.main().show();
     const frmTableWindow* window = f.openTimetable(id);

@@ -123,15 +123,17 @@ struct Opened {
 // A class timetable with one lesson, open in the active window.
 Opened openSmallTimetable(TestFixture& f) {
     const SmallSchool school = addSmallSchool(f.db());
-    const int id =
-        addTimetable(f.db(), "Class", school.c7A, {"Mon", "Tue"}, {{"09:00:00"}, {"12:00:00", 60, 3}});
+    const int id = addTimetable(f.db(), "Class", school.c7A, {"Mon", "Tue"},
+                                {{"09:00:00"}, {"12:00:00", 60, 3}});
     addSlot(f.db(), {"09:00:00", "Mon", school.c7A, school.ann, school.r1, school.maths});
     return {id, f.openTimetable(id)};
 }
 
 void setColumn(TestFixture& f, int id, const QString& column, const QString& value) {
-    QVERIFY(f.db().run(QString("UPDATE TimeTableView SET %1 = ? WHERE ID = ?").arg(column),
-                       {value, id}).ok());
+    QVERIFY(
+        f.db()
+            .run(QString("UPDATE TimeTableView SET %1 = ? WHERE ID = ?").arg(column), {value, id})
+            .ok());
 }
 
 // The row as stored, every column, to see that nothing else moved.
@@ -187,9 +189,9 @@ void tst_format::seededStylesMatchTheStoredPictures() {
     const QImage black = StylePreview::picture(1, seeded[0].look).toImage();
     QCOMPARE(black.size(), QSize(142, 68));
     const TimetableLook& second = seeded[1].look;
-    for (const QString& colour : {second.titleForeground, second.colHeadForeground,
-                                  second.rowHeadForeground, second.periodForeground,
-                                  second.unavailableBackground})
+    for (const QString& colour :
+         {second.titleForeground, second.colHeadForeground, second.rowHeadForeground,
+          second.periodForeground, second.unavailableBackground})
         QCOMPARE(colourOf(colour), QColor(Qt::black));
     QCOMPARE(colourOf(second.unavailableForeground), QColor(Qt::white));
     QVERIFY(pixelsOf(black, Qt::black) > 1000);

@@ -168,7 +168,10 @@ void tst_newtimetable::builderCopiesTheStyleAndWritesPeriodsInListOrder() {
     const TimetableLook first = *TimetableLooks::readStyle(f.db(), 1).value();
     const TimetableLook second = *TimetableLooks::readStyle(f.db(), 2).value();
     // Later in the list but earlier in the day, then the same time again.
-    const NewTimetable plan{ViewKind::Tutor, s.ann, 2, {"Tue", "Mon", "Tue"},
+    const NewTimetable plan{ViewKind::Tutor,
+                            s.ann,
+                            2,
+                            {"Tue", "Mon", "Tue"},
                             {QTime(9, 0), QTime(9, 40), QTime(9, 30), QTime(9, 30)}};
     Result<std::optional<int>> built = TimetableBuilder::build(f.db(), plan);
     QVERIFY2(built, built ? "" : qPrintable(built.error().message));
@@ -183,7 +186,8 @@ void tst_newtimetable::builderCopiesTheStyleAndWritesPeriodsInListOrder() {
     QCOMPARE(*TimetableLooks::readTimetable(f.db(), id).value(), second);
     QVERIFY(second != first); // so the copy of the chosen one is seen
     QCOMPARE(periodsOf(f.db(), id), (QStringList{"09:00:00 40", "09:40:00 -10", "09:30:00 0"}));
-    QCOMPARE(rows(f.db(), "SELECT DISTINCT Width, SpecialID FROM XTitle", {}), QStringList{"1500 1"});
+    QCOMPARE(rows(f.db(), "SELECT DISTINCT Width, SpecialID FROM XTitle", {}),
+             QStringList{"1500 1"});
     QCOMPARE(daysOf(f.db(), id), (QStringList{"Tue", "Mon", "Tue"}));
     QCOMPARE(count(f.db(), "Slot"), 0);
 }
@@ -272,8 +276,8 @@ void tst_newtimetable::defaultRunOpensTheNewTimetableAsTheCurrentWindow() {
     QCOMPARE(*TimetableLooks::readTimetable(f.db(), id).value(),
              *TimetableLooks::readStyle(f.db(), 1).value());
     QCOMPARE(periodsOf(f.db(), id),
-             (QStringList{"08:00:00 60", "09:00:00 60", "10:00:00 60", "11:00:00 60",
-                          "12:00:00 60", "13:00:00 60", "14:00:00 60"}));
+             (QStringList{"08:00:00 60", "09:00:00 60", "10:00:00 60", "11:00:00 60", "12:00:00 60",
+                          "13:00:00 60", "14:00:00 60"}));
     QCOMPARE(daysOf(f.db(), id), NewTimetablePresets::days(0));
 
     frmTableWindow* window = f.main().activeTableWindow();
@@ -302,12 +306,19 @@ void tst_newtimetable::everyPageShowsItsTexts() {
         const auto* message = page.findChild<QLabel*>("lblMessage");
         const auto* welcome = page.findChild<QLabel*>("lblWelcomeMessage");
         seen << page.windowTitle() + " | " +
-                    (message ? message->text() : welcome ? welcome->text() : "-");
+                    (message   ? message->text()
+                     : welcome ? welcome->text()
+                               : "-");
         press(page, "cmdNext");
     };
     WizardScript script;
-    plan(script, {{1, {reading}}, {2, {reading}}, {3, {reading}}, {4, {reading}},
-                  {5, {reading}}, {6, {reading}}, {7, {reading}}});
+    plan(script, {{1, {reading}},
+                  {2, {reading}},
+                  {3, {reading}},
+                  {4, {reading}},
+                  {5, {reading}},
+                  {6, {reading}},
+                  {7, {reading}}});
     QVERIFY(f.trigger("mnuFileNew"));
     QCOMPARE(seen,
              (QStringList{
@@ -328,12 +339,12 @@ void tst_newtimetable::presetsChosenOnThePages() {
     TestFixture f;
     addSmallSchool(f.db());
     WizardScript script;
-    plan(script, {{5, {choosing("lstDOW", 2)}},
-                  {6, {[](QDialog& page) {
-                       child<QListWidget>(page, "lstHours").setCurrentRow(1);
-                       child<QListWidget>(page, "lstInc").setCurrentRow(1);
-                       press(page, "cmdNext");
-                   }}}});
+    plan(script,
+         {{5, {choosing("lstDOW", 2)}}, {6, {[](QDialog& page) {
+                                             child<QListWidget>(page, "lstHours").setCurrentRow(1);
+                                             child<QListWidget>(page, "lstInc").setCurrentRow(1);
+                                             press(page, "cmdNext");
+                                         }}}});
     QVERIFY(f.trigger("mnuFileNew"));
     const int id = lastTimetable(f.db());
     QCOMPARE(daysOf(f.db(), id), NewTimetablePresets::days(2));
@@ -486,9 +497,12 @@ void tst_newtimetable::removeLeavesNoRowChosen() {
 void tst_newtimetable::existingTimetableIsRefused_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("second");
-    QTest::newRow("Class") << "Class" << "7B";
-    QTest::newRow("Tutor") << "Tutor" << "Bob";
-    QTest::newRow("Room") << "Room" << "R2";
+    QTest::newRow("Class") << "Class"
+                           << "7B";
+    QTest::newRow("Tutor") << "Tutor"
+                           << "Bob";
+    QTest::newRow("Room") << "Room"
+                          << "R2";
 }
 
 void tst_newtimetable::existingTimetableIsRefused() {
@@ -510,8 +524,9 @@ void tst_newtimetable::existingTimetableIsRefused() {
     plan(script, {{3, {choosingKind(kind)}}, {4, {refusedThenSecond}}});
     QVERIFY(f.trigger("mnuFileNew"));
     QCOMPARE(script.shown, AllPages);
-    QCOMPARE(texts, (QStringList{QStringLiteral("Select or create a %1 for this timetable").arg(kind),
-                                 QStringLiteral("Select a %1:").arg(kind)}));
+    QCOMPARE(texts,
+             (QStringList{QStringLiteral("Select or create a %1 for this timetable").arg(kind),
+                          QStringLiteral("Select a %1:").arg(kind)}));
     QCOMPARE(boxTexts(f.boxes),
              QStringList{QStringLiteral("critical: A timetable already exists for this %1. To view "
                                         "and change the timetable select it from the View Table "
@@ -551,11 +566,12 @@ void tst_newtimetable::typedNames() {
     plan(script, {{4, {emptyThenTyped}}});
     QVERIFY(f.trigger("mnuFileNew"));
     QCOMPARE(chosenWhileTyping, QStringLiteral("Create new..."));
-    QCOMPARE(boxTexts(f.boxes),
-             QStringList{"critical: You have not entered a name. Please enter a name to continue."});
+    QCOMPARE(
+        boxTexts(f.boxes),
+        QStringList{"critical: You have not entered a name. Please enter a name to continue."});
     QCOMPARE(count(f.db(), "Class"), classesBefore + classesAdded);
-    const int owner = scalar(f.db(), "SELECT ClassID FROM TimeTableView WHERE ID = ?",
-                             {lastTimetable(f.db())});
+    const int owner =
+        scalar(f.db(), "SELECT ClassID FROM TimeTableView WHERE ID = ?", {lastTimetable(f.db())});
     QCOMPARE(rows(f.db(), "SELECT Name FROM Class WHERE ID = ?", {owner}), QStringList{typed});
 }
 
@@ -592,8 +608,10 @@ void tst_newtimetable::newOwnerStaysAfterCancelAndTheListsKeepTheCell() {
 void tst_newtimetable::changeOfKindKeepsTheChosenId_data() {
     QTest::addColumn<QString>("chosenClass");
     QTest::addColumn<QString>("tutorShown");
-    QTest::newRow("a tutor has the id") << "7B" << "Bob";   // both are the second row
-    QTest::newRow("no tutor has the id") << "7C" << "Ann"; // the first item then
+    QTest::newRow("a tutor has the id") << "7B"
+                                        << "Bob"; // both are the second row
+    QTest::newRow("no tutor has the id") << "7C"
+                                         << "Ann"; // the first item then
 }
 
 void tst_newtimetable::changeOfKindKeepsTheChosenId() {

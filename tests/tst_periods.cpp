@@ -29,8 +29,7 @@ School makeSchool(TestFixture& f) {
     School s{addSmallSchool(f.db())};
     s.timetableId = addTimetable(f.db(), "Class", s.c7A, {"Mon", "Tue", "Wed"},
                                  {{"09:00:00"}, {"10:00:00"}, {"11:00:00"}});
-    s.lessonId =
-        addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
+    s.lessonId = addSlot(f.db(), {"09:00:00", "Mon", s.c7A, s.ann, s.r1, s.maths, 1});
     if (!f.db().run("UPDATE TimeTableView SET UnavailableBackground = '255' WHERE ID = ?",
                     {s.timetableId}))
         qFatal("cannot set the colours");
@@ -57,11 +56,13 @@ QString cellRow(TestFixture& f, const frmTableWindow& w, int row, int col) {
 void failFourthWrite(TestFixture& f) {
     QVERIFY(f.db().run("CREATE TABLE Writes (n INTEGER)"));
     QVERIFY(f.db().run("INSERT INTO Writes VALUES (0)"));
-    for (const char* write : {"INSERT ON Slot", "UPDATE ON Slot", "DELETE ON Slot", "UPDATE ON XTitle"}) {
-        QVERIFY(f.db().run(QStringLiteral("CREATE TRIGGER \"count %1\" BEFORE %1 BEGIN "
-                                          "UPDATE Writes SET n = n + 1; "
-                                          "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) = 4; END")
-                               .arg(write)));
+    for (const char* write :
+         {"INSERT ON Slot", "UPDATE ON Slot", "DELETE ON Slot", "UPDATE ON XTitle"}) {
+        QVERIFY(f.db().run(
+            QStringLiteral("CREATE TRIGGER \"count %1\" BEFORE %1 BEGIN "
+                           "UPDATE Writes SET n = n + 1; "
+                           "SELECT RAISE(ABORT, 'disk full') WHERE (SELECT n FROM Writes) = 4; END")
+                .arg(write)));
     }
 }
 
@@ -97,7 +98,8 @@ void tst_periods::failedBlockWriteStopsAtTheFirstError() {
     TestFixture f;
     const School s = makeSchool(f);
     frmTableWindow* w = f.activateOpen(s.timetableId);
-    QVERIFY(f.db().run("CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(f.db().run(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Slot BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     selectCells(w->g(), 2, 1, 3, 3);
     f.boxes.answers = {vb::vbYes};
     QVERIFY(f.trigger("mnuPeriodUnavailable"));
@@ -139,7 +141,8 @@ void tst_periods::failedCommandLeavesNothing() {
     QVERIFY2(f.boxes.last().text.contains("disk full"), qPrintable(f.boxes.last().text));
     QCOMPARE(blockRows(f, *w), rowsBefore);
     QCOMPARE(slotCount(f.db()), slotsBefore);
-    QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {g.ColData(1)}), lunchFirst ? 3 : 1);
+    QCOMPARE(scalar(f.db(), "SELECT SpecialID FROM XTitle WHERE ID = ?", {g.ColData(1)}),
+             lunchFirst ? 3 : 1);
     // The window shows what is stored, not the cells written before the failure.
     QCOMPARE(g.TextMatrix(0, 1), headerBefore);
     QCOMPARE(g.TextMatrix(1, 1), lunchFirst ? QString() : QStringLiteral("Ann\r\nMaths\r\nR1"));
@@ -262,11 +265,8 @@ void tst_periods::blockIsWrittenFromTopLeftAndStaysSelected() {
     QList<int> sorted = order;
     std::sort(sorted.begin(), sorted.end());
     QCOMPARE(order, sorted);
-    QCOMPARE(cellRow(f, *w, 1, 1), QStringLiteral("%1,%2,%3,%4,1")
-                                       .arg(s.c7A)
-                                       .arg(s.ann)
-                                       .arg(s.r1)
-                                       .arg(s.maths));
+    QCOMPARE(cellRow(f, *w, 1, 1),
+             QStringLiteral("%1,%2,%3,%4,1").arg(s.c7A).arg(s.ann).arg(s.r1).arg(s.maths));
 }
 
 void tst_periods::unavailableOnLessonKeepsTheRow() {

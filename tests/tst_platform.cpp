@@ -56,9 +56,11 @@ void tst_platform::modalRunnerHandsTheDialogToTheTest() {
 
 void tst_platform::settingsRoundTripWithDefaults() {
     TestFixture f;
-    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("True"));
+    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"),
+             QStringLiteral("True"));
     SettingsStore::SaveSetting("Velmora", "Config", "FirstRun", "False");
-    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"), QStringLiteral("False"));
+    QCOMPARE(SettingsStore::GetSetting("Velmora", "Config", "FirstRun", "True"),
+             QStringLiteral("False"));
     // Another application name is another store.
     QCOMPARE(SettingsStore::GetSetting("periwell", "Config", "FirstRun", "x"), QStringLiteral("x"));
     QVERIFY(SettingsStore::folder().startsWith(f.folder()));
@@ -68,12 +70,24 @@ void tst_platform::timeTexts_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("afternoon") << "1:05 PM" << "13:05:00" << "1:05 PM";
-    QTest::newRow("24-hour") << "13:05" << "13:05:00" << "1:05 PM";
-    QTest::newRow("stored form") << "09:00:00" << "09:00:00" << "9:00 AM";
-    QTest::newRow("noon") << "12:00 pm" << "12:00:00" << "12:00 PM";
-    QTest::newRow("midnight") << "12:15AM" << "00:15:00" << "12:15 AM";
-    QTest::newRow("with seconds") << "8:30:00 AM" << "08:30:00" << "8:30 AM";
+    QTest::newRow("afternoon") << "1:05 PM"
+                               << "13:05:00"
+                               << "1:05 PM";
+    QTest::newRow("24-hour") << "13:05"
+                             << "13:05:00"
+                             << "1:05 PM";
+    QTest::newRow("stored form") << "09:00:00"
+                                 << "09:00:00"
+                                 << "9:00 AM";
+    QTest::newRow("noon") << "12:00 pm"
+                          << "12:00:00"
+                          << "12:00 PM";
+    QTest::newRow("midnight") << "12:15AM"
+                              << "00:15:00"
+                              << "12:15 AM";
+    QTest::newRow("with seconds") << "8:30:00 AM"
+                                  << "08:30:00"
+                                  << "8:30 AM";
 }
 
 void tst_platform::timeTexts() {

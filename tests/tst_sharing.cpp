@@ -5,9 +5,9 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
-#include "wiring/CommandWiring.h"
 #include "platform/FlexGrid.h"
 #include "platform/SettingsStore.h"
+#include "wiring/CommandWiring.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -85,8 +85,8 @@ void tst_timetablestore::titles() {
     const int classId = addName(f.db(), "Class", "7A");
     const int tutorId = addName(f.db(), "Tutor", "O'Brien");
     const int roomId = addName(f.db(), "Room", "R1");
-    Result<QString> made = TimetableStore::title(f.db(), viewBy, ownerExists ? classId : 99,
-                                                 tutorId, roomId);
+    Result<QString> made =
+        TimetableStore::title(f.db(), viewBy, ownerExists ? classId : 99, tutorId, roomId);
     QVERIFY(made);
     QCOMPARE(made.value(), title);
 }
@@ -94,10 +94,14 @@ void tst_timetablestore::titles() {
 void tst_timetablestore::slotTextLeavesOutTheOwnKind_data() {
     QTest::addColumn<QString>("viewBy");
     QTest::addColumn<QString>("text");
-    QTest::newRow("class") << "Class" << "Ann\r\nMaths\r\nR1";
-    QTest::newRow("tutor") << "Tutor" << "7A\r\nMaths\r\nR1";
-    QTest::newRow("room") << "Room" << "Ann\r\nMaths\r\n7A";
-    QTest::newRow("letter case counts") << "room" << "";
+    QTest::newRow("class") << "Class"
+                           << "Ann\r\nMaths\r\nR1";
+    QTest::newRow("tutor") << "Tutor"
+                           << "7A\r\nMaths\r\nR1";
+    QTest::newRow("room") << "Room"
+                          << "Ann\r\nMaths\r\n7A";
+    QTest::newRow("letter case counts") << "room"
+                                        << "";
 }
 
 void tst_timetablestore::slotTextLeavesOutTheOwnKind() {
@@ -105,7 +109,8 @@ void tst_timetablestore::slotTextLeavesOutTheOwnKind() {
     QFETCH(QString, text);
     QCOMPARE(TimetableStore::formatSlotText("Ann", "Maths", "R1", "7A", viewBy), text);
     if (!text.isEmpty())
-        QCOMPARE(TimetableStore::formatSlotText("", "", "", "", viewBy), QStringLiteral("\r\n\r\n"));
+        QCOMPARE(TimetableStore::formatSlotText("", "", "", "", viewBy),
+                 QStringLiteral("\r\n\r\n"));
 }
 
 void tst_timetablestore::readsColumnsDaysAndCells() {
@@ -114,7 +119,9 @@ void tst_timetablestore::readsColumnsDaysAndCells() {
     const int tutorId = addName(f.db(), "Tutor", "Ann");
     const int subjectId = addName(f.db(), "Subject", "Maths");
     const int id = addTimetable(f.db(), "Class", classId, {"Wed", "Mon", "Wk 1 Mon"},
-                                {{"11:30:00", 40, 1}, {"09:00:00", 40, 1}, {"12:10:00", 60, 3},
+                                {{"11:30:00", 40, 1},
+                                 {"09:00:00", 40, 1},
+                                 {"12:10:00", 60, 3},
                                  {"14:00:00", 40, 9}}); // 9: no such kind of period
     addSlot(f.db(), {"09:00:00", "Mon", classId, tutorId, 1, subjectId, 1});
     addSlot(f.db(), {"09:00:00", "Mon", classId, 1, 1, 1, 2}); // a second row: never shown
@@ -159,8 +166,8 @@ void tst_timetablestore::geometryRoundTripsExactly() {
                                 {{"09:00:00"}, {"10:00:00"}});
     const QList<int> columns = columnIds(f.db(), id);
     const QList<int> days = dayIds(f.db(), id);
-    TimetableGeometry geometry{613, 1237, {{columns[0], 1501}, {columns[1], 2999}},
-                               {{days[0], 1049}, {days[1], 17}}};
+    TimetableGeometry geometry{
+        613, 1237, {{columns[0], 1501}, {columns[1], 2999}}, {{days[0], 1049}, {days[1], 17}}};
     QVERIFY(TimetableStore::saveGeometry(f.db(), id, geometry));
     const TimetableContent content = *TimetableStore::read(f.db(), id).value();
     QCOMPARE(content.fixedRowHeight, 613);

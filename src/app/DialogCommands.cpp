@@ -9,10 +9,14 @@
 #include <QAction>
 
 DialogCommands::DialogCommands(frmMain& main) : QObject(&main), m_main(main) {
-    m_main.menus().connectItem(QStringLiteral("mnuFileOpen"), this, &DialogCommands::mnuFileOpen_Click);
-    m_main.menus().connectItem(QStringLiteral("mnuViewTimetable"), this, &DialogCommands::mnuFileOpen_Click);
-    m_main.menus().connectItem(QStringLiteral("mnuHelpTipOfTheDay"), this, &DialogCommands::mnuHelpTipOfTheDay_Click);
-    m_main.menus().connectItem(QStringLiteral("mnuHelpAbout"), this, &DialogCommands::mnuHelpAbout_Click);
+    m_main.menus().connectItem(QStringLiteral("mnuFileOpen"), this,
+                               &DialogCommands::mnuFileOpen_Click);
+    m_main.menus().connectItem(QStringLiteral("mnuViewTimetable"), this,
+                               &DialogCommands::mnuFileOpen_Click);
+    m_main.menus().connectItem(QStringLiteral("mnuHelpTipOfTheDay"), this,
+                               &DialogCommands::mnuHelpTipOfTheDay_Click);
+    m_main.menus().connectItem(QStringLiteral("mnuHelpAbout"), this,
+                               &DialogCommands::mnuHelpAbout_Click);
 }
 
 void DialogCommands::mnuFileOpen_Click() {

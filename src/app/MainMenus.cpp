@@ -23,7 +23,8 @@ struct MenuDefinition {
 
 const std::initializer_list<MenuDefinition>& menuBarDefinition() {
     static const std::initializer_list<MenuDefinition> menus = {
-        {"mnuFile", "&File",
+        {"mnuFile",
+         "&File",
          {{"mnuFileNew", "&New Timetable...", "Ctrl+N", true, true},
           {"mnuFileOpen", "&Open Timetable...", "Ctrl+O", true, true},
           {"mnuFileClose", "&Close", "Ctrl+F4", true, true},
@@ -38,14 +39,16 @@ const std::initializer_list<MenuDefinition>& menuBarDefinition() {
           {"mnuFilePrint", "&Print...", "Ctrl+P", true, true},
           {"mnuFileSep2", "-", "", true, true},
           {"mnuFileExit", "E&xit", "", true, true}}},
-        {"mnuView", "&View",
+        {"mnuView",
+         "&View",
          {{"mnuViewShowTutors", "Show &Tutor List", "", true, true},
           {"mnuViewShowSubjects", "Show &Subject List", "", true, true},
           {"mnuViewShowRooms", "Show &Room List", "", true, true},
           {"mnuViewShowClasses", "Show &Class List", "", true, true},
           {"mnuViewSep1", "-", "", true, true},
           {"mnuViewTimetable", "View T&imetable...", "Ctrl+T", true, true}}},
-        {"mnuEdit", "&Edit",
+        {"mnuEdit",
+         "&Edit",
          {{"mnuEditUndo", "&Undo", "Ctrl+Z", false, true},
           {"mnuEditSep1", "-", "", true, true},
           {"mnuEditCut", "Cu&t", "Ctrl+X", true, true},
@@ -57,7 +60,8 @@ const std::initializer_list<MenuDefinition>& menuBarDefinition() {
           {"mnuEditSep3", "-", "", true, true},
           {"mnuEditFind", "&Find...", "Ctrl+F", true, true},
           {"mnuEditReplace", "&Replace...", "Ctrl+H", true, true}}},
-        {"mnuFormat", "F&ormat",
+        {"mnuFormat",
+         "F&ormat",
          {{"mnuFormatFormat", "Timetable F&ormat...", "", true, true},
           {"mnuFormatDefineDaysAndTimes", "Define Timetable &Days and Times...", "", true, false},
           {"mnuFormatSep1", "-", "", true, true},
@@ -67,7 +71,8 @@ const std::initializer_list<MenuDefinition>& menuBarDefinition() {
           {"mnuFormatStyle", "&Style Picker...", "Ctrl+Y", true, true},
           {"mnuFormatSep3", "-", "", true, true},
           {"mnuFormatDefineLunchColumn", "Define/Remove  &Lunch Column...", "", true, true}}},
-        {"mnuTools", "&Tools",
+        {"mnuTools",
+         "&Tools",
          {{"mnuToolsAutoFill", "&Auto Fill...", "Ctrl+G", true, true},
           {"mnuToolsSep1", "-", "", true, true},
           {"mnuToolsCapacityReport", "&Capacity Report...", "Ctrl+R", true, true},
@@ -78,17 +83,20 @@ const std::initializer_list<MenuDefinition>& menuBarDefinition() {
           {"mnuToolsManageSubjects", "Manage &Subjects...", "Shift+F2", true, true},
           {"mnuToolsManageRooms", "Manage &Rooms...", "Shift+F3", true, true},
           {"mnuToolsManageClasses", "Manage &Classes...", "Shift+F4", true, true}}},
-        {"mnuPeriod", "&Period",
+        {"mnuPeriod",
+         "&Period",
          {{"mnuPeriodClear", "&Clear", "", true, true},
           {"mnuPeriodLunch", "&Lunch", "Ctrl+L", true, true},
           {"mnuPeriodBreak", "&Break", "Ctrl+B", true, true},
           {"mnuPeriodUnavailable", "&Unavailable", "Ctrl+U", true, true}}},
-        {"mnuWindow", "&Window",
+        {"mnuWindow",
+         "&Window",
          {{"mnuWindowTileH", "Tile Horizontally", "", true, true},
           {"mnuWindowTileV", "Tile Vertically", "", true, true},
           {"mnuWindowCascade", "Cascade", "", true, true},
           {"mnuWindowArrangeIcons", "Arrange Icons", "", true, true}}},
-        {"mnuHelp", "&Help",
+        {"mnuHelp",
+         "&Help",
          {{"mnuHelpContents", "&Contents...", "F1", true, true},
           {"mnuHelpTipOfTheDay", "Tip of the &Day...", "", true, true},
           {"mnuHelpIndex", "&Index...", "", true, true},
@@ -102,36 +110,44 @@ const std::initializer_list<MenuDefinition>& menuBarDefinition() {
     return menus;
 }
 
-const MenuDefinition RightClickDefinition = {"mnuRightClick", "Prop",
-                                 {{"mnuRightClickUndo", "&Undo", "", false, true},
-                                  {"mnuRightClickSep1", "-", "", true, true},
-                                  {"mnuRightClickCut", "Cu&t", "", true, true},
-                                  {"mnuRightClickCopy", "&Copy", "", true, true},
-                                  {"mnuRightClickPaste", "&Paste", "", true, true},
-                                  {"mnuRightClickDelete", "&Delete", "", true, true},
-                                  {"mnuRightClickSep2", "-", "", true, true},
-                                  {"mnuRightClickSelectAll", "Select &All", "", true, true}}};
+const MenuDefinition RightClickDefinition = {
+    "mnuRightClick",
+    "Prop",
+    {{"mnuRightClickUndo", "&Undo", "", false, true},
+     {"mnuRightClickSep1", "-", "", true, true},
+     {"mnuRightClickCut", "Cu&t", "", true, true},
+     {"mnuRightClickCopy", "&Copy", "", true, true},
+     {"mnuRightClickPaste", "&Paste", "", true, true},
+     {"mnuRightClickDelete", "&Delete", "", true, true},
+     {"mnuRightClickSep2", "-", "", true, true},
+     {"mnuRightClickSelectAll", "Select &All", "", true, true}}};
 
-const MenuDefinition LeftMenuRightClickDefinition = {"mnuLeftMenuRightClick", "mnuLeftMenuRightClick",
-                                         {{"mnuLMRCManageTutors", "Manage &Tutors...", "", true, true},
-                                          {"mnuLMRCSubjects", "Manage &Subjects...", "", true, true},
-                                          {"mnuLMRCRooms", "Manage &Rooms...", "", true, true},
-                                          {"mnuLMRCClasses", "Manage &Classes...", "", true, true}}};
+const MenuDefinition LeftMenuRightClickDefinition = {
+    "mnuLeftMenuRightClick",
+    "mnuLeftMenuRightClick",
+    {{"mnuLMRCManageTutors", "Manage &Tutors...", "", true, true},
+     {"mnuLMRCSubjects", "Manage &Subjects...", "", true, true},
+     {"mnuLMRCRooms", "Manage &Rooms...", "", true, true},
+     {"mnuLMRCClasses", "Manage &Classes...", "", true, true}}};
 
 } // namespace
 
 MainMenus::MainMenus(QMainWindow& window) : QObject(&window), m_window(window) {
     const auto fill = [this](QMenu& menu, const MenuDefinition& definition) {
         for (const ItemDefinition& item : definition.items) {
-            QAction* action = addItem(menu, QString::fromLatin1(item.name), QString::fromLatin1(item.caption),
-                                      QString::fromLatin1(item.shortcut));
+            QAction* action =
+                addItem(menu, QString::fromLatin1(item.name), QString::fromLatin1(item.caption),
+                        QString::fromLatin1(item.shortcut));
             action->setEnabled(item.enabled);
             action->setVisible(item.visible);
         }
     };
     for (const MenuDefinition& definition : menuBarDefinition())
-        fill(*addMenu(QString::fromLatin1(definition.name), QString::fromLatin1(definition.caption)), definition);
-    m_rightClick = addMenu(QString::fromLatin1(RightClickDefinition.name), QString::fromLatin1(RightClickDefinition.caption));
+        fill(
+            *addMenu(QString::fromLatin1(definition.name), QString::fromLatin1(definition.caption)),
+            definition);
+    m_rightClick = addMenu(QString::fromLatin1(RightClickDefinition.name),
+                           QString::fromLatin1(RightClickDefinition.caption));
     fill(*m_rightClick, RightClickDefinition);
     m_leftMenuRightClick = addMenu(QString::fromLatin1(LeftMenuRightClickDefinition.name),
                                    QString::fromLatin1(LeftMenuRightClickDefinition.caption));
@@ -149,7 +165,8 @@ QMenu* MainMenus::addMenu(const QString& name, const QString& caption) {
     return menu;
 }
 
-QAction* MainMenus::addItem(QMenu& menu, const QString& name, const QString& caption, const QString& shortcut) {
+QAction* MainMenus::addItem(QMenu& menu, const QString& name, const QString& caption,
+                            const QString& shortcut) {
     QAction* action = caption == QLatin1String("-") ? menu.addSeparator() : menu.addAction(caption);
     action->setObjectName(name);
     if (!shortcut.isEmpty())
@@ -170,13 +187,29 @@ QMenu* MainMenus::menu(const QString& name) const {
 }
 
 const QStringList& MainMenus::timetableCommands() {
-    static const QStringList names = {
-        "mnuEditClear",        "mnuEditCopy",          "mnuEditCut",          "mnuEditFind",
-        "mnuEditPaste",        "mnuEditReplace",       "mnuEditSelectAll",    "mnuFileClose",
-        "mnuFilePageSetup",    "mnuFilePrint",         "mnuFileSaveAsCSV",    "mnuFileSaveAsImage",
-        "mnuFileSaveAsWebPage", "mnuFormatDefineLunchColumn", "mnuFormatFormat",
-        "mnuFormatSameSizeColumns", "mnuFormatSameSizeRows", "mnuFormatStyle", "mnuPeriodBreak",
-        "mnuPeriodClear",      "mnuPeriodLunch",       "mnuPeriodUnavailable", "mnuToolsAutoFill"};
+    static const QStringList names = {"mnuEditClear",
+                                      "mnuEditCopy",
+                                      "mnuEditCut",
+                                      "mnuEditFind",
+                                      "mnuEditPaste",
+                                      "mnuEditReplace",
+                                      "mnuEditSelectAll",
+                                      "mnuFileClose",
+                                      "mnuFilePageSetup",
+                                      "mnuFilePrint",
+                                      "mnuFileSaveAsCSV",
+                                      "mnuFileSaveAsImage",
+                                      "mnuFileSaveAsWebPage",
+                                      "mnuFormatDefineLunchColumn",
+                                      "mnuFormatFormat",
+                                      "mnuFormatSameSizeColumns",
+                                      "mnuFormatSameSizeRows",
+                                      "mnuFormatStyle",
+                                      "mnuPeriodBreak",
+                                      "mnuPeriodClear",
+                                      "mnuPeriodLunch",
+                                      "mnuPeriodUnavailable",
+                                      "mnuToolsAutoFill"};
     return names;
 }
 

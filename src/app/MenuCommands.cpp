@@ -20,7 +20,7 @@ namespace {
 
 // The View menu's items that open and close the lists' panels, by list index.
 constexpr const char* ListItems[TreeBars::Count] = {"mnuViewShowTutors", "mnuViewShowSubjects",
-                                                     "mnuViewShowRooms", "mnuViewShowClasses"};
+                                                    "mnuViewShowRooms", "mnuViewShowClasses"};
 
 } // namespace
 

@@ -23,8 +23,8 @@ constexpr int LunchPeriod = 2;
 const char* const Days[DayCount] = {"mon", "tue", "wed", "thu", "fri"};
 const char* const PeriodHeaders[PeriodCount] = {"9:00", "9:40", "Lunch", "1:00", "1:40"};
 const char* const Lessons[DayCount][PeriodCount] = {
-    {"Maths", "Eng", "", "Art", "Sci"},  {"Eng", "Maths", "", "Sci", "PE"},
-    {"Sci", "Art", "", "Maths", "Eng"},  {"PE", "Sci", "", "Eng", "Maths"},
+    {"Maths", "Eng", "", "Art", "Sci"}, {"Eng", "Maths", "", "Sci", "PE"},
+    {"Sci", "Art", "", "Maths", "Eng"}, {"PE", "Sci", "", "Eng", "Maths"},
     {"Art", "Maths", "", "PE", "Eng"},
 };
 
@@ -74,13 +74,14 @@ QImage sample(const TimetableLook& look, QSize size) {
     title.setBold(true);
     p.setFont(title);
     p.setPen(colors.titleFore);
-    p.drawText(QRect(0, 0, size.width(), TitleHeight), Qt::AlignCenter,
-               QStringLiteral("Class 7A"));
+    p.drawText(QRect(0, 0, size.width(), TitleHeight), Qt::AlignCenter, QStringLiteral("Class 7A"));
 
     // The grid's lines are on these pixels: one more column and row than there are cells.
     const int right = size.width() - 1;
     const int bottom = size.height() - 1;
-    auto colX = [&](int c) { return c == 0 ? 0 : split(RowHeaderWidth, right, c - 1, PeriodCount); };
+    auto colX = [&](int c) {
+        return c == 0 ? 0 : split(RowHeaderWidth, right, c - 1, PeriodCount);
+    };
     auto rowY = [&](int r) {
         return r == 0 ? TitleHeight : split(TitleHeight + HeaderHeight, bottom, r - 1, DayCount);
     };
@@ -88,8 +89,9 @@ QImage sample(const TimetableLook& look, QSize size) {
         return QRect(QPoint(colX(c) + 1, rowY(r) + 1), QPoint(colX(c + 1) - 1, rowY(r + 1) - 1));
     };
 
-    p.fillRect(QRect(cell(0, LunchPeriod + 1).topLeft(), cell(DayCount, LunchPeriod + 1).bottomRight()),
-               colors.unavailableBack);
+    p.fillRect(
+        QRect(cell(0, LunchPeriod + 1).topLeft(), cell(DayCount, LunchPeriod + 1).bottomRight()),
+        colors.unavailableBack);
 
     p.setFont(sampleFont(look.colHeadFont, look.colHeadFontSize, 9, HeaderHeight - 2));
     for (int c = 1; c <= PeriodCount; ++c) {

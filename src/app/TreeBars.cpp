@@ -125,9 +125,9 @@ TreeBars::~TreeBars() {
 void TreeBars::buildPanel(int index) {
     const ListText& text = Lists[index];
     Panel& p = m_panels[index];
-    p.panel = new LeftBarPanel(index, QString::fromLatin1(text.title),
-                               QString::fromLatin1(text.caption), QString::fromLatin1(text.box),
-                               this);
+    p.panel =
+        new LeftBarPanel(index, QString::fromLatin1(text.title), QString::fromLatin1(text.caption),
+                         QString::fromLatin1(text.box), this);
     p.box = &p.panel->box();
     p.tree = &p.panel->tree();
     auto* input = new ListInputFilter(
@@ -364,7 +364,8 @@ void TreeBars::nameBoxLeft(int index) {
     if (!text.isEmpty() && !node) {
         Result<int> id = NameLists::add(m_state.db(), NameLists::All[index], text);
         if (!id) {
-            reportError(QStringLiteral("The name \"%1\" could not be added.").arg(text), id.error(), this);
+            reportError(QStringLiteral("The name \"%1\" could not be added.").arg(text), id.error(),
+                        this);
             return;
         }
         QTreeWidgetItem* added = AddTreeBarItem(index, text, id.value());
@@ -376,7 +377,8 @@ void TreeBars::nameBoxLeft(int index) {
     // cell: clicking in and out again writes nothing.
     const QList<QTreeWidgetItem*> selected = tree.selectedItems();
     const QTreeWidgetItem* current = selected.isEmpty() ? nullptr : selected.first();
-    const bool unchanged = text.isEmpty() ? nodeId(current) == 1 : current && current->text(0) == text;
+    const bool unchanged =
+        text.isEmpty() ? nodeId(current) == 1 : current && current->text(0) == text;
     if (!unchanged) {
         if (node) {
             tree.setCurrentItem(node);

@@ -127,11 +127,11 @@ Result<PeriodCount> countPeriods(const DBConnection& db, int timetableId, const 
     PeriodCount count;
     if (!view.value())
         return count;
-    Result<void> walked =
-        walkCells(db, *view.value(), grid, [&](const std::optional<CellSlot>& cell) -> Result<bool> {
-            ++(cell && isFree(*cell) ? count.available : count.filled);
-            return true;
-        });
+    Result<void> walked = walkCells(db, *view.value(), grid,
+                                    [&](const std::optional<CellSlot>& cell) -> Result<bool> {
+                                        ++(cell && isFree(*cell) ? count.available : count.filled);
+                                        return true;
+                                    });
     if (!walked)
         return walked.error();
     return count;
@@ -139,10 +139,10 @@ Result<PeriodCount> countPeriods(const DBConnection& db, int timetableId, const 
 
 Result<int> IsSubjectTaughtByATutor(const DBConnection& db, const QList<int>& tutorIds,
                                     int subjectId) {
-    Result<QSqlQuery> pairs = db.exec(
-        QStringLiteral(
-            "SELECT TutorID FROM SubjectsTaughtByTutor WHERE SubjectID = ? ORDER BY rowid"),
-        {subjectId});
+    Result<QSqlQuery> pairs =
+        db.exec(QStringLiteral(
+                    "SELECT TutorID FROM SubjectsTaughtByTutor WHERE SubjectID = ? ORDER BY rowid"),
+                {subjectId});
     if (!pairs)
         return pairs.error();
     while (pairs.value().next()) {
@@ -163,12 +163,12 @@ Result<QSet<int>> tutorsTeaching(const DBConnection& db, const QList<int>& subje
         marks << QStringLiteral("?");
         values << id;
     }
-    Result<QSqlQuery> query = db.exec(
-        QStringLiteral("SELECT DISTINCT Tutor.ID FROM Tutor JOIN SubjectsTaughtByTutor "
-                       "ON SubjectsTaughtByTutor.TutorID = Tutor.ID "
-                       "WHERE SubjectsTaughtByTutor.SubjectID IN (%1)")
-            .arg(marks.join(QStringLiteral(", "))),
-        values);
+    Result<QSqlQuery> query =
+        db.exec(QStringLiteral("SELECT DISTINCT Tutor.ID FROM Tutor JOIN SubjectsTaughtByTutor "
+                               "ON SubjectsTaughtByTutor.TutorID = Tutor.ID "
+                               "WHERE SubjectsTaughtByTutor.SubjectID IN (%1)")
+                    .arg(marks.join(QStringLiteral(", "))),
+                values);
     if (!query)
         return query.error();
     while (query.value().next())
@@ -192,8 +192,8 @@ Result<AutoFillOutcome> fill(const DBConnection& db, int timetableId, const Grid
         return transaction.started().error();
     const Filler filler(db, answers, draw);
     qsizetype position = 0;
-    Result<void> walked =
-        walkCells(db, *view.value(), grid, [&](const std::optional<CellSlot>& cell) -> Result<bool> {
+    Result<void> walked = walkCells(
+        db, *view.value(), grid, [&](const std::optional<CellSlot>& cell) -> Result<bool> {
             if (position == pool.size())
                 return false; // the rest of the free cells stay free
             if (!cell || !isFree(*cell))

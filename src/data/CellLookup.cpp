@@ -32,11 +32,10 @@ Result<std::optional<SlotKey>> keyForCell(const DBConnection& db, const Timetabl
         return Error{QStringLiteral("The period %1 has no valid start time (\"%2\").")
                          .arg(xTitleId)
                          .arg(startText)};
-    return std::optional<SlotKey>(SlotKey{*start, day.value()->value(0).toString(),
-                                          NumberText::minutes(period.value()->value(1).toString())
-                                              .value_or(0),
-                                          *owner,
-                                          view.ownerId()});
+    return std::optional<SlotKey>(
+        SlotKey{*start, day.value()->value(0).toString(),
+                NumberText::minutes(period.value()->value(1).toString()).value_or(0), *owner,
+                view.ownerId()});
 }
 
 Result<std::optional<SlotRow>> ownRow(const DBConnection& db, const SlotKey& key) {

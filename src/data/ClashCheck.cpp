@@ -56,17 +56,18 @@ struct ClashRow {
 
 // The inner joins keep a slot that points at a missing list row out of the check.
 QString clashQuery(ViewKind owner, const QStringList& idTests) {
-    return QStringLiteral("SELECT Slot.ID, Slot.ClassID, Slot.TutorID, Slot.RoomID, Slot.SpecialID, "
-                          "Class.Name, Tutor.Name, Room.Name "
-                          "FROM Slot "
-                          "JOIN Subject ON Subject.ID = Slot.SubjectID "
-                          "JOIN Class ON Class.ID = Slot.ClassID "
-                          "JOIN Tutor ON Tutor.ID = Slot.TutorID "
-                          "JOIN Room ON Room.ID = Slot.RoomID "
-                          "JOIN Special ON Special.ID = Slot.SpecialID "
-                          "WHERE (%1) AND Slot.%2 <> ? "
-                          "AND Slot.ID <> ? "
-                          "ORDER BY Slot.ID")
+    return QStringLiteral(
+               "SELECT Slot.ID, Slot.ClassID, Slot.TutorID, Slot.RoomID, Slot.SpecialID, "
+               "Class.Name, Tutor.Name, Room.Name "
+               "FROM Slot "
+               "JOIN Subject ON Subject.ID = Slot.SubjectID "
+               "JOIN Class ON Class.ID = Slot.ClassID "
+               "JOIN Tutor ON Tutor.ID = Slot.TutorID "
+               "JOIN Room ON Room.ID = Slot.RoomID "
+               "JOIN Special ON Special.ID = Slot.SpecialID "
+               "WHERE (%1) AND Slot.%2 <> ? "
+               "AND Slot.ID <> ? "
+               "ORDER BY Slot.ID")
         .arg(idTests.join(QStringLiteral(" OR ")), ownerColumn(owner));
 }
 
@@ -142,7 +143,6 @@ Result<ClashCheck> CheckForClash(const DBConnection& db, const QString& viewBy, 
     }
     if (paragraphs.isEmpty())
         return ClashCheck{false, QString(), excused};
-    return ClashCheck{true,
-                      QStringLiteral("A clash has occured.") + LineBreak + LineBreak + paragraphs,
-                      {}};
+    return ClashCheck{
+        true, QStringLiteral("A clash has occured.") + LineBreak + LineBreak + paragraphs, {}};
 }

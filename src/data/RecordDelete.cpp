@@ -13,8 +13,8 @@ QString idColumn(NameLists::List list) {
 }
 
 // Rows that named the record name "none" instead; they keep everything else.
-Result<void> pointAtPlaceholder(const DBConnection& db, const QString& table,
-                                NameLists::List list, int id) {
+Result<void> pointAtPlaceholder(const DBConnection& db, const QString& table, NameLists::List list,
+                                int id) {
     return db.run(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(table, idColumn(list)),
                   {SlotIds::None, id});
 }

@@ -103,7 +103,8 @@ Result<std::optional<SlotRow>> SlotWriter::readRow(int rowId) const {
 
 Result<void> SlotWriter::removeRows(const QList<int>& rowIds) const {
     for (int rowId : rowIds) {
-        if (Result<void> removed = m_db.run(QStringLiteral("DELETE FROM Slot WHERE ID = ?"), {rowId});
+        if (Result<void> removed =
+                m_db.run(QStringLiteral("DELETE FROM Slot WHERE ID = ?"), {rowId});
             !removed)
             return removed;
     }

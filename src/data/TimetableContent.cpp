@@ -15,12 +15,12 @@ int storedTwips(const QVariant& stored, int fallback) {
 }
 
 Result<QList<PeriodColumn>> readColumns(const DBConnection& db, int timetableId) {
-    Result<QSqlQuery> query = db.exec(
-        QStringLiteral("SELECT XTitle.ID, XTitle.Width, XTitle.StartTime, XTitle.Duration, "
-                       "XTitle.SpecialID AS sID, Special.Name AS name FROM XTitle, Special "
-                       "WHERE XTitle.SpecialID = Special.ID AND XTitle.TimeTableViewID = ? "
-                       "ORDER BY XTitle.StartTime, XTitle.ID"),
-        {timetableId});
+    Result<QSqlQuery> query =
+        db.exec(QStringLiteral("SELECT XTitle.ID, XTitle.Width, XTitle.StartTime, XTitle.Duration, "
+                               "XTitle.SpecialID AS sID, Special.Name AS name FROM XTitle, Special "
+                               "WHERE XTitle.SpecialID = Special.ID AND XTitle.TimeTableViewID = ? "
+                               "ORDER BY XTitle.StartTime, XTitle.ID"),
+                {timetableId});
     if (!query)
         return query.error();
     QList<PeriodColumn> columns;
@@ -53,23 +53,24 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
 }
 
 // All cellSlots of the owner in one statement; the cell of each is found by start time and day.
-Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int timetableId, const QString& viewBy,
-                                                int ownerId) {
+Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int timetableId,
+                                                const QString& viewBy, int ownerId) {
     QHash<QString, DrawnSlot> cellSlots;
     const std::optional<ViewKind> kind = viewKindFromText(viewBy);
     if (!kind)
         return cellSlots;
     const QString column = ownerColumn(*kind);
     Result<QSqlQuery> query = db.exec(
-        QStringLiteral("SELECT Slot.ID, Slot.StartTime, Slot.DOW, Slot.SpecialID, "
-                       "Tutor.Name AS tutorname, Subject.Name AS subjectname, "
-                       "Room.Name AS roomname, Class.Name AS classname "
-                       "FROM Slot, Subject, Class, Tutor, Room "
-                       "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
-                       "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID AND Slot.%1 = ? "
-                       "AND Slot.StartTime IN (SELECT StartTime FROM XTitle WHERE TimeTableViewID = ?) "
-                       "AND Slot.DOW IN (SELECT DOW FROM YTitle WHERE TimeTableViewID = ?) "
-                       "ORDER BY Slot.ID")
+        QStringLiteral(
+            "SELECT Slot.ID, Slot.StartTime, Slot.DOW, Slot.SpecialID, "
+            "Tutor.Name AS tutorname, Subject.Name AS subjectname, "
+            "Room.Name AS roomname, Class.Name AS classname "
+            "FROM Slot, Subject, Class, Tutor, Room "
+            "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
+            "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID AND Slot.%1 = ? "
+            "AND Slot.StartTime IN (SELECT StartTime FROM XTitle WHERE TimeTableViewID = ?) "
+            "AND Slot.DOW IN (SELECT DOW FROM YTitle WHERE TimeTableViewID = ?) "
+            "ORDER BY Slot.ID")
             .arg(column),
         {ownerId, timetableId, timetableId});
     if (!query)
@@ -82,8 +83,9 @@ Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int time
         const QString key = TimetableContent::cellKey(*start, q.value(2).toString());
         if (cellSlots.contains(key))
             continue;
-        cellSlots.insert(key, DrawnSlot{q.value(0).toInt(), q.value(3).toInt(), q.value(4).toString(),
-                                   q.value(5).toString(), q.value(6).toString(), q.value(7).toString()});
+        cellSlots.insert(key, DrawnSlot{q.value(0).toInt(), q.value(3).toInt(),
+                                        q.value(4).toString(), q.value(5).toString(),
+                                        q.value(6).toString(), q.value(7).toString()});
     }
     return cellSlots;
 }
@@ -207,9 +209,11 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     const int classId = r.value("ClassID").toInt();
     const int tutorId = r.value("TutorID").toInt();
     const int roomId = r.value("RoomID").toInt();
-    content.ownerId = TimetableView{timetableId, content.viewBy, classId, roomId, tutorId}.ownerId();
+    content.ownerId =
+        TimetableView{timetableId, content.viewBy, classId, roomId, tutorId}.ownerId();
     content.look = TimetableLook::fromRecord(r);
-    content.fixedRowHeight = storedTwips(r.value("FixedRowHeight"), Geometry::DefaultFixedRowHeight);
+    content.fixedRowHeight =
+        storedTwips(r.value("FixedRowHeight"), Geometry::DefaultFixedRowHeight);
     content.fixedColWidth = storedTwips(r.value("FixedColWidth"), Geometry::DefaultFixedColWidth);
 
     Result<QString> caption = title(db, content.viewBy, classId, tutorId, roomId);
@@ -224,7 +228,8 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
     if (!days)
         return days.error();
     content.days = days.value();
-    Result<QHash<QString, DrawnSlot>> cellSlots = readCellSlots(db, timetableId, content.viewBy, content.ownerId);
+    Result<QHash<QString, DrawnSlot>> cellSlots =
+        readCellSlots(db, timetableId, content.viewBy, content.ownerId);
     if (!cellSlots)
         return cellSlots.error();
     content.cellSlots = cellSlots.value();

@@ -43,8 +43,8 @@ struct TimetableContent {
     TimetableLook look;
     int fixedRowHeight = 0;
     int fixedColWidth = 0;
-    QList<PeriodColumn> columns; // in start-time order; columns of an unknown kind left out
-    QList<DayRow> days;          // in the order they were added
+    QList<PeriodColumn> columns;         // in start-time order; columns of an unknown kind left out
+    QList<DayRow> days;                  // in the order they were added
     QHash<QString, DrawnSlot> cellSlots; // by cellKey(); the lowest slot id wins
 
     static QString cellKey(QTime start, const QString& dow);
@@ -70,7 +70,8 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
 
 // Stores the header sizes, widths and heights that differ from the stored ones, in one
 // transaction; writes nothing when none differs.
-Result<void> saveGeometry(const DBConnection& db, int timetableId, const TimetableGeometry& geometry);
+Result<void> saveGeometry(const DBConnection& db, int timetableId,
+                          const TimetableGeometry& geometry);
 
 // The three-line text of a lesson cell: the three names other than the timetable's own kind.
 QString formatSlotText(const QString& tutor, const QString& subject, const QString& room,

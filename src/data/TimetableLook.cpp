@@ -118,8 +118,7 @@ Result<void> saveFormat(const DBConnection& db, int timetableId, const FormatVal
     QVariantList bound;
     for (const QString& value : values)
         bound << boundText(value);
-    return updateColumns(db, timetableId, TimetableLook::columns().first(FormatColumnCount),
-                         bound);
+    return updateColumns(db, timetableId, TimetableLook::columns().first(FormatColumnCount), bound);
 }
 
 Result<bool> copyStyle(const DBConnection& db, int styleId, int timetableId) {

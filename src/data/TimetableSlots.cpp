@@ -15,7 +15,9 @@ QString cellKey(const QString& start, const QString& dow) {
 Result<TimetableSlots> TimetableSlots::read(const DBConnection& db, const TimetableView& view) {
     const std::optional<ViewKind> owner = view.kind();
     if (!owner)
-        return Error{QStringLiteral("The timetable %1 is of an unknown kind (\"%2\").").arg(view.id).arg(view.viewBy)};
+        return Error{QStringLiteral("The timetable %1 is of an unknown kind (\"%2\").")
+                         .arg(view.id)
+                         .arg(view.viewBy)};
     TimetableSlots stored;
 
     Result<QSqlQuery> days =
@@ -25,8 +27,8 @@ Result<TimetableSlots> TimetableSlots::read(const DBConnection& db, const Timeta
     while (days.value().next())
         stored.m_days.insert(days.value().value(0).toInt(), days.value().value(1).toString());
 
-    Result<QSqlQuery> periods =
-        db.exec(QStringLiteral("SELECT ID, StartTime FROM XTitle WHERE TimeTableViewID = ?"), {view.id});
+    Result<QSqlQuery> periods = db.exec(
+        QStringLiteral("SELECT ID, StartTime FROM XTitle WHERE TimeTableViewID = ?"), {view.id});
     if (!periods)
         return periods.error();
     while (periods.value().next()) {

@@ -15,7 +15,8 @@
 // the YTitle id of its row and the XTitle id of its column.
 class TimetableSlots {
 public:
-    // An error when the timetable's ViewBy is not a kind of owner or a period's start is not a time.
+    // An error when the timetable's ViewBy is not a kind of owner or a period's start is not a
+    // time.
     static Result<TimetableSlots> read(const DBConnection& db, const TimetableView& view);
 
     bool hasDay(int yTitleId) const { return m_days.contains(yTitleId); }

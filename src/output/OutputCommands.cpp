@@ -45,8 +45,10 @@ OutputCommands::OutputCommands(frmMain& main) : QObject(&main), m_main(main) {
                              &ExportCommands::mnuFileSaveAsWebPage_Click);
     main.menus().connectItem(QStringLiteral("mnuFileSaveAsImage"), exports,
                              &ExportCommands::mnuFileSaveAsImage_Click);
-    main.menus().connectItem(QStringLiteral("mnuEditFind"), this, &OutputCommands::mnuEditFind_Click);
-    main.menus().connectItem(QStringLiteral("mnuEditReplace"), this, &OutputCommands::mnuEditReplace_Click);
+    main.menus().connectItem(QStringLiteral("mnuEditFind"), this,
+                             &OutputCommands::mnuEditFind_Click);
+    main.menus().connectItem(QStringLiteral("mnuEditReplace"), this,
+                             &OutputCommands::mnuEditReplace_Click);
     m_printCommands = new PrintCommands(main, this);
     main.menus().connectItem(QStringLiteral("mnuFilePageSetup"), m_printCommands,
                              &PrintCommands::DoPageSetup);

@@ -18,7 +18,9 @@ namespace {
 // Hides the grid's selection for a print and shows it again, whatever way the print ends.
 class HighlightOff {
 public:
-    explicit HighlightOff(FlexGrid& grid) : m_grid(grid) { m_grid.setHighLight(flexHighlightNever); }
+    explicit HighlightOff(FlexGrid& grid) : m_grid(grid) {
+        m_grid.setHighLight(flexHighlightNever);
+    }
     ~HighlightOff() { m_grid.setHighLight(flexHighlightAlways); }
     HighlightOff(const HighlightOff&) = delete;
     HighlightOff& operator=(const HighlightOff&) = delete;

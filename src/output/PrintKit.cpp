@@ -63,8 +63,8 @@ QRectF PrintKit::deviceRect(double x, double y, double width, double height) con
 }
 
 bool PrintKit::fitsPrintable(double x, double y, double width, double height) const {
-    return x >= m_offsetX - Tolerance && y >= m_offsetY - Tolerance && width >= 0 &&
-           height >= 0 && x + width <= m_pageWidth - m_offsetX + Tolerance &&
+    return x >= m_offsetX - Tolerance && y >= m_offsetY - Tolerance && width >= 0 && height >= 0 &&
+           x + width <= m_pageWidth - m_offsetX + Tolerance &&
            y + height <= m_pageHeight - m_offsetY + Tolerance;
 }
 

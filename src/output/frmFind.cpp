@@ -88,9 +88,10 @@ void frmFind::cmdOK_Click() {
             break;
         if (searchable) {
             bringToFront(*w);
-            const int answer = MsgBox(QStringLiteral("Finished searching this timetable. Would you like to continue "
-                                                     "searching on the next timetable?"),
-                                      vb::vbQuestion + vb::vbYesNoCancel, this);
+            const int answer = MsgBox(
+                QStringLiteral("Finished searching this timetable. Would you like to continue "
+                               "searching on the next timetable?"),
+                vb::vbQuestion + vb::vbYesNoCancel, this);
             if (answer != vb::vbYes)
                 return;
         }

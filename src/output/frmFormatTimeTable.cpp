@@ -15,11 +15,11 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -85,8 +85,8 @@ frmFormatTimeTable::frmFormatTimeTable(frmMain& main, frmTableWindow& window, QW
     layout->addWidget(m_lstElement, 1, 0);
     layout->addLayout(choices, 1, 1);
     layout->addLayout(buttons.row, 2, 0, 1, 2);
-    m_lstElement->setFixedWidth(m_lstElement->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("Column Headers")) * 3 / 2);
+    m_lstElement->setFixedWidth(
+        m_lstElement->fontMetrics().horizontalAdvance(QStringLiteral("Column Headers")) * 3 / 2);
 
     connect(m_lstElement, &QListWidget::currentRowChanged, this,
             &frmFormatTimeTable::lstElement_Click);
@@ -181,8 +181,8 @@ void frmFormatTimeTable::cmdOK_Click() {
         Result<void> saved = TimetableLooks::saveFormat(m_main.state().db(), m_window->Tag(),
                                                         m_main.state().FormatEditValues);
         if (!saved) {
-            reportError(QStringLiteral("The timetable's format could not be saved."),
-                        saved.error(), this);
+            reportError(QStringLiteral("The timetable's format could not be saved."), saved.error(),
+                        this);
             return;
         }
         m_main.RefreshTable(*m_window);

@@ -54,7 +54,8 @@ private:
     static std::optional<QList<Match>> findMatches(const FlexGrid& g, const TimetableSlots& stored,
                                                    NameLists::List list, int findId);
     // False once a write failed (reported already).
-    bool replaceCells(frmTableWindow& f, const QList<Match>& matches, NameLists::List list, int replaceId);
+    bool replaceCells(frmTableWindow& f, const QList<Match>& matches, NameLists::List list,
+                      int replaceId);
 
     frmMain& m_main;
     QLabel* m_lblType = nullptr;

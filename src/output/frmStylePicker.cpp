@@ -87,8 +87,8 @@ void frmStylePicker::Form_Load() {
 
 void frmStylePicker::lstStyle_Click() {
     const int position = m_lstStyle->currentRow();
-    m_picPreview->setPixmap(position < 0 ? QPixmap()
-                                         : StylePreview::picture(position, m_styles[position].look));
+    m_picPreview->setPixmap(
+        position < 0 ? QPixmap() : StylePreview::picture(position, m_styles[position].look));
 }
 
 void frmStylePicker::cmdOK_Click() {

@@ -7,7 +7,8 @@
 class KeepSelection {
 public:
     explicit KeepSelection(FlexGrid& grid)
-        : m_grid(grid), m_row(grid.Row()), m_col(grid.Col()), m_rowSel(grid.RowSel()), m_colSel(grid.ColSel()) {}
+        : m_grid(grid), m_row(grid.Row()), m_col(grid.Col()), m_rowSel(grid.RowSel()),
+          m_colSel(grid.ColSel()) {}
     ~KeepSelection() {
         m_grid.setCol(m_col);
         m_grid.setRow(m_row);

@@ -40,10 +40,11 @@ QString companyName() {
 }
 
 QString legalNotice() {
-    return QStringLiteral("Copyright \u00A9 Quorvane. All rights reserved. This program is protected "
-                          "by copyright law. It is licensed for use by the school, college or "
-                          "university that acquired it; copying it or passing it on, in whole or "
-                          "in part, without the written permission of Quorvane is not allowed.");
+    return QStringLiteral(
+        "Copyright \u00A9 Quorvane. All rights reserved. This program is protected "
+        "by copyright law. It is licensed for use by the school, college or "
+        "university that acquired it; copying it or passing it on, in whole or "
+        "in part, without the written permission of Quorvane is not allowed.");
 }
 
 } // namespace ProgramInfo
@@ -51,7 +52,7 @@ QString legalNotice() {
 double Rnd() {
     if (seams().rnd)
         return seams().rnd();
-    static std::mt19937 generator(
-        static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
+    static std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
 }

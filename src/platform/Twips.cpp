@@ -9,7 +9,8 @@ namespace Twips {
 
 double perPixel() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpi =
+        screen && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : 96.0;
     return 1440.0 / dpi;
 }
 

@@ -58,8 +58,8 @@ AutoFillSubjectsPage::AutoFillSubjectsPage(WizardProgress& progress, AutoFillAns
         button->setAutoDefault(false);
 
     auto* layout = new QGridLayout;
-    layout->addWidget(caption(QStringLiteral("Select the Subject to include:"), m_cboSubjects, this),
-                      0, 0);
+    layout->addWidget(
+        caption(QStringLiteral("Select the Subject to include:"), m_cboSubjects, this), 0, 0);
     layout->addWidget(caption(QStringLiteral("Periods to fill:"), m_cboPeriods, this), 0, 1);
     layout->addWidget(m_cboSubjects, 1, 0);
     layout->addWidget(m_cboPeriods, 1, 1);
@@ -85,8 +85,7 @@ AutoFillSubjectsPage::AutoFillSubjectsPage(WizardProgress& progress, AutoFillAns
     Form_Load(db, timetableId, grid);
 }
 
-void AutoFillSubjectsPage::Form_Load(const DBConnection& db, int timetableId,
-                                     const GridIds& grid) {
+void AutoFillSubjectsPage::Form_Load(const DBConnection& db, int timetableId, const GridIds& grid) {
     for (int periods = 1; periods <= 10; ++periods)
         m_cboPeriods->addItem(QString::number(periods));
     m_cboPeriods->setCurrentIndex(0);

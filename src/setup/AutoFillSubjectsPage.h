@@ -13,9 +13,8 @@ class QListWidgetItem;
 class AutoFillSubjectsPage : public WizardPage {
     Q_OBJECT
 public:
-    AutoFillSubjectsPage(WizardProgress& progress, AutoFillAnswers& answers,
-                         const DBConnection& db, int timetableId, const GridIds& grid,
-                         QWidget* parent);
+    AutoFillSubjectsPage(WizardProgress& progress, AutoFillAnswers& answers, const DBConnection& db,
+                         int timetableId, const GridIds& grid, QWidget* parent);
 
     QComboBox& cboSubjects() const { return *m_cboSubjects; }
     QComboBox& cboPeriods() const { return *m_cboPeriods; }

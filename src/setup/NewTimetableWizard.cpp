@@ -15,8 +15,7 @@ namespace NewTimetableWizard {
 bool run(ModMain& state, NewTimetableAnswers& answers, QWidget* parent) {
     answers = NewTimetableAnswers{};
     WizardDriver driver(
-        PageCount,
-        [&](int step, WizardProgress& progress) -> std::unique_ptr<WizardPage> {
+        PageCount, [&](int step, WizardProgress& progress) -> std::unique_ptr<WizardPage> {
             switch (step) {
             case 1:
                 return std::make_unique<WizardWelcomePage>(
@@ -33,8 +32,7 @@ bool run(ModMain& state, NewTimetableAnswers& answers, QWidget* parent) {
             case 3:
                 return std::make_unique<frmScr_CreateTT_Type>(progress, answers, parent);
             case 4:
-                return std::make_unique<frmScr_CreateTT_Who>(progress, answers, state.db(),
-                                                             parent);
+                return std::make_unique<frmScr_CreateTT_Who>(progress, answers, state.db(), parent);
             case 5:
                 return std::make_unique<frmScr_CreateTT_DOW>(progress, answers, parent);
             case 6:

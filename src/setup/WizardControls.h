@@ -11,8 +11,7 @@ class QWidget;
 namespace WizardControls {
 
 // A single-choice list of fixed items with the item at `chosen` selected.
-QListWidget* choiceList(const QString& name, const QStringList& items, int chosen,
-                        QWidget* parent);
+QListWidget* choiceList(const QString& name, const QStringList& items, int chosen, QWidget* parent);
 // The selected row of a choice list; the first when none is.
 int chosenRow(const QListWidget& list);
 

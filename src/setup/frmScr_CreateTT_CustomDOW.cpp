@@ -6,8 +6,7 @@
 #include <QLineEdit>
 
 frmScr_CreateTT_CustomDOW::frmScr_CreateTT_CustomDOW(WizardProgress& progress,
-                                                     NewTimetableAnswers& answers,
-                                                     QWidget* parent)
+                                                     NewTimetableAnswers& answers, QWidget* parent)
     : CustomListPage(
           progress,
           Texts{QStringLiteral("frmScr_CreateTT_CustomDOW"),
@@ -31,9 +30,9 @@ std::optional<QString> frmScr_CreateTT_CustomDOW::takeEntry() {
     // Any text is a day, exactly as typed; it is matched exactly against the lessons' days.
     const QString day = m_txtAdd->text();
     if (day.isEmpty()) {
-        MsgBox(QStringLiteral(
-                   "No day has been entered. Please enter a day name and then try again."),
-               vb::vbCritical, this);
+        MsgBox(
+            QStringLiteral("No day has been entered. Please enter a day name and then try again."),
+            vb::vbCritical, this);
         return std::nullopt;
     }
     m_txtAdd->clear();

@@ -16,9 +16,8 @@ frmScr_CreateTT_DOW::frmScr_CreateTT_DOW(WizardProgress& progress, NewTimetableA
         "Select the days to include in the timetable or Click Custom for other options."));
     body().addSpacing(8);
     addLabel(QStringLiteral("Label1"), QStringLiteral("Include the following days:"));
-    m_lstDOW = WizardControls::choiceList(QStringLiteral("lstDOW"),
-                                          NewTimetablePresets::dayChoices(), answers.daysChoice,
-                                          this);
+    m_lstDOW = WizardControls::choiceList(
+        QStringLiteral("lstDOW"), NewTimetablePresets::dayChoices(), answers.daysChoice, this);
     body().addWidget(m_lstDOW);
     addCustomButton();
 }

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-frmScr_CreateTT_Hours::frmScr_CreateTT_Hours(WizardProgress& progress,
-                                             NewTimetableAnswers& answers, QWidget* parent)
+frmScr_CreateTT_Hours::frmScr_CreateTT_Hours(WizardProgress& progress, NewTimetableAnswers& answers,
+                                             QWidget* parent)
     : PresetPage(progress, answers, parent) {
     setObjectName(QStringLiteral("frmScr_CreateTT_Hours"));
     setWindowTitle(QStringLiteral("Choose the hours to include"));
@@ -16,9 +16,8 @@ frmScr_CreateTT_Hours::frmScr_CreateTT_Hours(WizardProgress& progress,
                               "more options Click Custom for other options."));
     body().addSpacing(8);
     addLabel(QStringLiteral("Label1"), QStringLiteral("Include the following hours:"));
-    m_lstHours = WizardControls::choiceList(QStringLiteral("lstHours"),
-                                            NewTimetablePresets::hourChoices(),
-                                            answers.hoursChoice, this);
+    m_lstHours = WizardControls::choiceList(
+        QStringLiteral("lstHours"), NewTimetablePresets::hourChoices(), answers.hoursChoice, this);
     body().addWidget(m_lstHours);
     addLabel(QStringLiteral("Label2"), QStringLiteral("In minute increments of:"));
     m_lstInc = WizardControls::choiceList(QStringLiteral("lstInc"),

@@ -11,8 +11,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-frmScr_CreateTT_Style::frmScr_CreateTT_Style(WizardProgress& progress,
-                                             NewTimetableAnswers& answers,
+frmScr_CreateTT_Style::frmScr_CreateTT_Style(WizardProgress& progress, NewTimetableAnswers& answers,
                                              const DBConnection& db, QWidget* parent)
     : WizardPage(progress, Kind::Step, parent), m_answers(answers) {
     setObjectName(QStringLiteral("frmScr_CreateTT_Style"));
@@ -63,8 +62,8 @@ void frmScr_CreateTT_Style::fillList(const DBConnection& db) {
 
 void frmScr_CreateTT_Style::lstStyle_Click() {
     const int position = m_lstStyle->currentRow();
-    m_picPreview->setPixmap(position < 0 ? QPixmap()
-                                         : StylePreview::picture(position, m_styles[position].look));
+    m_picPreview->setPixmap(
+        position < 0 ? QPixmap() : StylePreview::picture(position, m_styles[position].look));
 }
 
 bool frmScr_CreateTT_Style::storeAnswers() {

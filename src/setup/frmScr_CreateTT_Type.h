@@ -9,8 +9,7 @@ class QComboBox;
 class frmScr_CreateTT_Type : public WizardPage {
     Q_OBJECT
 public:
-    frmScr_CreateTT_Type(WizardProgress& progress, NewTimetableAnswers& answers,
-                         QWidget* parent);
+    frmScr_CreateTT_Type(WizardProgress& progress, NewTimetableAnswers& answers, QWidget* parent);
 
     QComboBox& cboType() const { return *m_cboType; }
 

@@ -96,8 +96,8 @@ std::optional<int> frmScr_CreateTT_Who::chosenOwner() {
 bool frmScr_CreateTT_Who::hasTimetable(int ownerId) {
     Result<QList<int>> timetables = TimetableView::idsOfOwner(m_db, m_answers.kind, ownerId);
     if (!timetables) {
-        reportError(QStringLiteral("The stored timetables could not be read."),
-                    timetables.error(), this);
+        reportError(QStringLiteral("The stored timetables could not be read."), timetables.error(),
+                    this);
         return true;
     }
     if (timetables.value().isEmpty())
