@@ -712,6 +712,13 @@ void tst_menus::windowOpenedBesideAMaximisedOneOpensMaximised() {
     QVERIFY(!subOf(maximised)->isMaximized());
     // The main window's title names the window in front, as Qt does for a maximised window.
     QCOMPARE(main.windowTitle(), mainTitle + QStringLiteral(" - [%1]").arg(opened->windowTitle()));
+
+    // Restored, it shows its whole grid, as a window opened beside normal ones does.
+    sub->showNormal();
+    QVERIFY(!sub->isMaximized());
+    const QSize frame = sub->size() - opened->size();
+    QCOMPARE(sub->size(),
+             (opened->sizeHint() + frame).boundedTo(main.mdiArea()->viewport()->size()));
 }
 
 void tst_menus::helpCommands_data() {

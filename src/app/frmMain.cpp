@@ -171,6 +171,8 @@ void frmMain::showTableWindow(frmTableWindow& f) {
     // Beside a maximised window a new one opens maximised too, as the workspace shows windows
     // then; sizing it afterwards would leave it maximised in name only, without its frame.
     if (QMdiSubWindow* current = m_mdiArea->currentSubWindow(); current && current->isMaximized()) {
+        // Restored, it comes back at the size it would have opened at; the frame is the style's.
+        sub->resize(fittedToWorkspace(sub->sizeHint()));
         sub->showMaximized();
         return;
     }
@@ -179,10 +181,13 @@ void frmMain::showTableWindow(frmTableWindow& f) {
     if (QLayout* layout = sub->layout())
         layout->activate();
     const QSize frame = sub->size() - f.size();
-    const QSize wanted = f.sizeHint() + frame;
+    sub->resize(fittedToWorkspace(f.sizeHint() + frame));
+}
+
+QSize frmMain::fittedToWorkspace(const QSize& wanted) const {
     const QSize room = m_mdiArea->viewport()->size();
-    sub->resize(std::min(wanted.width(), std::max(room.width(), 200)),
-                std::min(wanted.height(), std::max(room.height(), 150)));
+    return {std::min(wanted.width(), std::max(room.width(), 200)),
+            std::min(wanted.height(), std::max(room.height(), 150))};
 }
 
 void frmMain::addViewTableItem(int timetableId, const QString& title) {

@@ -90,6 +90,8 @@ private:
     void addViewTableItem(int timetableId, const QString& title);
     void showWithQuietActivations();
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
+    // A sub-window size cut to the workspace's visible area, never below a usable minimum.
+    QSize fittedToWorkspace(const QSize& wanted) const;
 
     ModMain& m_state;
     QMdiArea* m_mdiArea = nullptr;
