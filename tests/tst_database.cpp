@@ -8,6 +8,7 @@
 #include "data/TimeText.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -136,6 +137,8 @@ private slots:
     void readOnlyFolderIsNamed_data();
     void readOnlyFolderIsNamed();
     void secondCopyIsRefusedWhileTheFirstHasTheFile();
+    void folderWhereALockFileWouldLieIsNoHindrance();
+    void programStartedMeanwhileKeepsNoHoldOnTheFile();
 };
 
 void tst_database::freshFileHoldsSeedRows() {
@@ -596,29 +599,47 @@ void tst_database::linkLoopIsRefusedByName() {
 
 void tst_database::readOnlyFolderIsNamed_data() {
     QTest::addColumn<bool>("journal");
+    QTest::addColumn<QString>("opened"); // how the file is reached
     QTest::addColumn<QString>("reason");
-    QTest::newRow("read-only folder") << false << "is read-only. Periwell writes a journal";
+    QTest::newRow("read-only folder") << false << "school/db.mdb"
+                                      << "is read-only. Periwell writes a journal";
     QTest::newRow("cut-off change in a read-only folder")
-        << true << "The last change to the file was cut off";
+        << true << "school/db.mdb"
+        << "The last change to the file was cut off";
+    QTest::newRow("cut-off change, the file reached by a link")
+        << true << "link.mdb"
+        << "The last change to the file was cut off";
+    QTest::newRow("cut-off change, the folder reached by a link")
+        << true << "linked/db.mdb"
+        << "The last change to the file was cut off";
 }
 
 void tst_database::readOnlyFolderIsNamed() {
     // The engine cannot write (a read-only open stands in for a user who may not), and the
     // folder's mode bits say why.
     QFETCH(bool, journal);
+    QFETCH(QString, opened);
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString folder = dir.filePath("school");
     const QString path = folder + "/db.mdb";
     QVERIFY(makeSchoolFolder(folder, journal));
+    QVERIFY(QFile::link(path, dir.filePath("link.mdb")));
+    QVERIFY(QFile::link(folder, dir.filePath("linked")));
     const QByteArray before = TestData::fileHash(path);
     QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    Result<std::unique_ptr<DBConnection>> opened =
-        DBConnection::open(path, DBConnection::Options{100, true});
+    Result<std::unique_ptr<DBConnection>> refused =
+        DBConnection::open(dir.filePath(opened), DBConnection::Options{100, true});
     chmod(QFile::encodeName(folder).constData(), 0755);
-    QVERIFY(!opened);
-    QVERIFY2(opened.error().message.contains(reason), qPrintable(opened.error().message));
-    QVERIFY(opened.error().message.contains(QDir::toNativeSeparators(folder)));
+    QVERIFY(!refused);
+    const QString told = refused.error().message;
+    QVERIFY2(told.contains(reason), qPrintable(told));
+    // The box names the file as it was given, and the folder and journal where they really are.
+    QVERIFY2(told.contains(QDir::toNativeSeparators(dir.filePath(opened)) + "\n"),
+             qPrintable(told));
+    QVERIFY2(told.contains(QDir::toNativeSeparators(folder + " ")), qPrintable(told));
+    if (journal)
+        QVERIFY2(told.contains(QDir::toNativeSeparators(path + "-journal")), qPrintable(told));
     QCOMPARE(TestData::fileHash(path), before);
 }
 
@@ -642,6 +663,37 @@ void tst_database::secondCopyIsRefusedWhileTheFirstHasTheFile() {
     }
     Result<std::unique_ptr<DBConnection>> again = DBConnection::open(f.dbPath(), program);
     QVERIFY2(again, again ? "" : qPrintable(again.error().message));
+}
+
+void tst_database::folderWhereALockFileWouldLieIsNoHindrance() {
+    TestFixture f;
+    QVERIFY(QDir().mkdir(f.dbPath() + "-lock"));
+    DBConnection::Options program;
+    program.oneCopyOnly = true;
+    Result<std::unique_ptr<DBConnection>> first = DBConnection::open(f.dbPath(), program);
+    QVERIFY2(first, first ? "" : qPrintable(first.error().message));
+    Result<std::unique_ptr<DBConnection>> second = DBConnection::open(f.dbPath(), program);
+    QVERIFY(!second);
+    QVERIFY2(second.error().message.contains("open in another copy of Periwell"),
+             qPrintable(second.error().message));
+}
+
+void tst_database::programStartedMeanwhileKeepsNoHoldOnTheFile() {
+    // A program started while the file is open (a web browser for help, say) outlives it.
+    TestFixture f;
+    DBConnection::Options program;
+    program.oneCopyOnly = true;
+    QProcess started;
+    {
+        Result<std::unique_ptr<DBConnection>> first = DBConnection::open(f.dbPath(), program);
+        QVERIFY2(first, first ? "" : qPrintable(first.error().message));
+        started.start("sleep", {"60"});
+        QVERIFY(started.waitForStarted());
+    }
+    Result<std::unique_ptr<DBConnection>> next = DBConnection::open(f.dbPath(), program);
+    started.kill();
+    started.waitForFinished();
+    QVERIFY2(next, next ? "" : qPrintable(next.error().message));
 }
 
 QTEST_MAIN(tst_database)

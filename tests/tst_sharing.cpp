@@ -12,14 +12,20 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdarg>
+#include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace TestData;
@@ -38,6 +44,18 @@ public:
     DiskFull& operator=(const DiskFull&) = delete;
 };
 
+// While not 0, every open-file-description lock fails with this error, as on a drive that
+// cannot lock.
+std::atomic<int> lockError{0};
+
+class LocksFail {
+public:
+    explicit LocksFail(int error) { lockError = error; }
+    ~LocksFail() { lockError = 0; }
+    LocksFail(const LocksFail&) = delete;
+    LocksFail& operator=(const LocksFail&) = delete;
+};
+
 } // namespace
 
 // SQLite writes through the C library's pwrite64; this binary exports its own, which the engine
@@ -50,6 +68,21 @@ extern "C" ssize_t pwrite64(int fd, const void* buffer, size_t count, off64_t of
         return -1;
     }
     return real(fd, buffer, count, offset);
+}
+
+// The program locks through fcntl; SQLite calls fcntl64, which this leaves alone.
+extern "C" int fcntl(int fd, int command, ...) {
+    using Control = int (*)(int, int, ...);
+    static const auto real = reinterpret_cast<Control>(dlsym(RTLD_NEXT, "fcntl"));
+    va_list arguments;
+    va_start(arguments, command);
+    void* argument = va_arg(arguments, void*);
+    va_end(arguments);
+    if (command == F_OFD_SETLK && lockError != 0) {
+        errno = lockError;
+        return -1;
+    }
+    return real(fd, command, argument);
 }
 
 namespace {
@@ -89,15 +122,17 @@ void activateEach(frmMain& window) {
     }
 }
 
-// A copy of the program in a process of its own, on the fixture's folder.
+// A copy of the program in a process of its own, on the given folder, started through
+// `launcher` (a command that ends by running the arguments it is given) when there is one.
 class ProgramCopy {
 public:
-    explicit ProgramCopy(const QString& folder) {
+    explicit ProgramCopy(const QString& folder, QStringList launcher = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(PERIWELL_COPY, {folder});
+        launcher << PERIWELL_COPY << folder;
+        m_process.start(launcher.takeFirst(), launcher);
     }
     ~ProgramCopy() {
         if (m_process.state() != QProcess::NotRunning) {
@@ -145,6 +180,51 @@ private:
     QByteArray m_output;
 };
 
+// Another way to the school folder's db.mdb, made in `spare`: the program folder to start a
+// copy on and the launcher that copy needs; no folder where this system cannot make the way.
+struct OtherPath {
+    QString folder;
+    QStringList launcher;
+};
+
+OtherPath makeOtherPath(const QString& how, const QString& school, const QString& spare) {
+    const QString other = spare + "/other";
+    if (how == "link to a folder above it") {
+        const QFileInfo folder(school);
+        return QFile::link(folder.absolutePath(), other)
+                   ? OtherPath{other + "/" + folder.fileName(), {}}
+                   : OtherPath{};
+    }
+    if (how == "path through ..")
+        return QDir().mkdir(school + "/sub") ? OtherPath{school + "/sub/..", {}} : OtherPath{};
+    if (!QDir().mkdir(other))
+        return {};
+    if (how == "bind mount") {
+        if (QProcess::execute("unshare", {"-m", "true"}) != 0)
+            return {};
+        return {other,
+                {"unshare", "-m", "sh", "-c", "mount --bind \"$0\" \"$1\" && shift && exec \"$@\"",
+                 school, other}};
+    }
+    const QByteArray file = QFile::encodeName(school + "/db.mdb");
+    const QByteArray alias = QFile::encodeName(other + "/db.mdb");
+    const bool made = how == "hard link" ? ::link(file, alias) == 0 : ::symlink(file, alias) == 0;
+    return made ? OtherPath{other, {}} : OtherPath{};
+}
+
+// Runs what it is given as the unprivileged user "nobody".
+const QStringList asAnotherUser{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                                "--"};
+
+// True when that user can run the program on the file at `path`.
+bool anotherUserCanRun(const QString& path) {
+    return QProcess::execute(asAnotherUser.first(), asAnotherUser.mid(1)
+                                                        << "sh"
+                                                        << "-c"
+                                                        << "test -x \"$0\" && test -w \"$1\""
+                                                        << PERIWELL_COPY << path) == 0;
+}
+
 } // namespace
 
 class tst_sharing : public QObject {
@@ -152,6 +232,10 @@ class tst_sharing : public QObject {
 
 private slots:
     void secondCopyIsRefusedAndTheFirstGoesOn();
+    void secondCopyOnAnotherPathIsRefused_data();
+    void secondCopyOnAnotherPathIsRefused();
+    void everyUserWhoMayChangeTheFileGetsIn();
+    void fileThatCannotBeLockedIsRefusedWithTheReason();
     void readerOfTheFileHoldsNothingUp();
     void fullDiskStillShowsEveryTimetable();
 };
@@ -182,6 +266,79 @@ void tst_sharing::secondCopyIsRefusedAndTheFirstGoesOn() {
     ProgramCopy next(f.folder());
     QVERIFY(next.waitUntilRunning());
     QVERIFY(next.boxes().isEmpty());
+}
+
+void tst_sharing::secondCopyOnAnotherPathIsRefused_data() {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"link to the file", "link to a folder above it", "hard link",
+                            "path through ..", "bind mount"})
+        QTest::newRow(how) << QString(how);
+}
+
+void tst_sharing::secondCopyOnAnotherPathIsRefused() {
+    QFETCH(QString, how);
+    TestFixture f;
+    makeSchool(f);
+    QTemporaryDir spare;
+    const OtherPath other = makeOtherPath(how, f.folder(), spare.path());
+    if (other.folder.isEmpty())
+        QSKIP("this system cannot make that path");
+    const QByteArray before = fileHash(f.dbPath());
+
+    ProgramCopy first(f.folder());
+    QVERIFY(first.waitUntilRunning());
+    ProgramCopy second(other.folder, other.launcher);
+    QVERIFY(second.waitForExit());
+    QVERIFY(second.exitCode() != 0);
+    const QStringList boxes = second.boxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].contains("open in another copy of Periwell"), qPrintable(boxes[0]));
+    QVERIFY(first.running());
+    // An outside reader still reads and may take SQLite's write lock.
+    std::unique_ptr<DBConnection> reader = f.openSecond();
+    QCOMPARE(scalar(*reader, "SELECT COUNT(*) FROM Slot"), 1);
+    QVERIFY(reader->run("BEGIN IMMEDIATE"));
+    QVERIFY(reader->run("ROLLBACK"));
+    QCOMPARE(fileHash(f.dbPath()), before);
+}
+
+void tst_sharing::everyUserWhoMayChangeTheFileGetsIn() {
+    TestFixture f;
+    makeSchool(f);
+    // A shared school folder: every user may change the file and make its journal.
+    QCOMPARE(chmod(QFile::encodeName(f.folder()).constData(), 0777), 0);
+    QCOMPARE(chmod(QFile::encodeName(f.dbPath()).constData(), 0666), 0);
+    if (!anotherUserCanRun(f.dbPath()))
+        QSKIP("the program cannot run as another user here");
+    {
+        // A user who lets no one else open the files they make.
+        ProgramCopy first(f.folder(), {"sh", "-c", "umask 077 && exec \"$@\"", "sh"});
+        QVERIFY(first.waitUntilRunning());
+        ProgramCopy second(f.folder(), asAnotherUser);
+        QVERIFY(second.waitForExit());
+        const QStringList boxes = second.boxes();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].contains("open in another copy of Periwell"), qPrintable(boxes[0]));
+        first.kill();
+    }
+    ProgramCopy next(f.folder(), asAnotherUser);
+    QVERIFY(next.waitUntilRunning());
+    QVERIFY2(next.boxes().isEmpty(), qPrintable(next.boxes().value(0)));
+}
+
+void tst_sharing::fileThatCannotBeLockedIsRefusedWithTheReason() {
+    TestFixture f;
+    makeSchool(f);
+    const QByteArray before = fileHash(f.dbPath());
+    LocksFail noLocks(ENOLCK);
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
+    QVERIFY(!started);
+    const QString told = started.error().message;
+    QVERIFY2(told.contains(QDir::toNativeSeparators(f.dbPath())), qPrintable(told));
+    QVERIFY2(told.contains(QString::fromLocal8Bit(strerror(ENOLCK))), qPrintable(told));
+    QVERIFY2(told.contains("a drive that allows locking"), qPrintable(told));
+    QCOMPARE(fileHash(f.dbPath()), before);
 }
 
 void tst_sharing::readerOfTheFileHoldsNothingUp() {

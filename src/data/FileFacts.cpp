@@ -35,7 +35,10 @@ FileFacts FileFacts::of(const QString& path) {
     const QFileInfo info(path);
     FileFacts facts;
     facts.path = info.absoluteFilePath();
-    facts.folder = info.absolutePath();
+    // SQLite follows links too, and keeps its journal beside the real file.
+    const QFileInfo real(info.exists() ? info.canonicalFilePath() : facts.path);
+    facts.folder = real.absolutePath();
+    facts.journal = real.absoluteFilePath() + QStringLiteral("-journal");
     facts.linkLoop = runsIntoLinkLoop(path);
     facts.exists = info.exists();
     facts.danglingLink = info.isSymLink() && !facts.exists && !facts.linkLoop;
@@ -46,6 +49,6 @@ FileFacts FileFacts::of(const QString& path) {
     facts.writable = grants(path, W_OK, S_IWUSR, S_IWGRP, S_IWOTH);
     facts.folderWritable =
         grants(facts.folder, W_OK | X_OK, S_IWUSR | S_IXUSR, S_IWGRP | S_IXGRP, S_IWOTH | S_IXOTH);
-    facts.journalWaiting = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+    facts.journalWaiting = QFileInfo(facts.journal).size() > 0;
     return facts;
 }

@@ -36,7 +36,7 @@ std::optional<QString> permissionReason(const FileFacts& facts) {
                               "again; until then, do not delete the file %3: it holds what must "
                               "be undone.")
             .arg(native(facts.folder), askToBeLet(QStringLiteral("change files in that folder")),
-                 native(facts.path + QStringLiteral("-journal")));
+                 native(facts.journal));
     if (!facts.folderWritable)
         return QStringLiteral("The folder %1 is read-only. Periwell writes a journal beside the "
                               "file while it stores a change, so it must be able to change files "
