@@ -4,7 +4,13 @@
 
 #include <QDialog>
 
+void blockOwnerOnly(QDialog& dialog) {
+    if (dialog.parentWidget())
+        dialog.setWindowModality(Qt::WindowModal);
+}
+
 int runModal(QDialog& dialog) {
+    blockOwnerOnly(dialog);
     if (seams().modal)
         return seams().modal(dialog);
     return dialog.exec();
