@@ -370,6 +370,7 @@ void tst_help::iconsLoadAtTheirSizes_data() {
           "find", "help", "lunch", "break", "unavailable", "blank"})
         QTest::newRow(name) << name << 24;
     QTest::newRow("periwell") << "periwell" << 64;
+    QTest::newRow("periwell-256") << "periwell-256" << 256;
 }
 
 void tst_help::iconsLoadAtTheirSizes() {

@@ -408,7 +408,7 @@ void tst_startup::everyWindowShowsTheProgramIcon() {
     TestFixture f;
     markFirstRunDone();
     addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
-    const QImage own = Resources::icon(QStringLiteral("periwell")).pixmap(32).toImage();
+    const QImage own = Resources::programIcon().pixmap(32).toImage();
     QVERIFY(!own.isNull());
     const auto showsOwn = [&own](const QWidget& window) {
         return window.windowIcon().pixmap(32).toImage() == own;

@@ -51,7 +51,7 @@ bool firstRunPending() {
 
 Result<std::unique_ptr<frmMain>> StartUp(ModMain& state, const MainWindowWiring& wire) {
     // Every window, dialog and the maximised window's menu bar show the program's own icon.
-    QApplication::setWindowIcon(Resources::icon(QStringLiteral("periwell")));
+    QApplication::setWindowIcon(Resources::programIcon());
     MainWindowLoader loader(state, wire);
     {
         WaitCursor wait;
