@@ -1,6 +1,9 @@
 #include "ScrollingMenuStyle.h"
 
+#include <QApplication>
 #include <QMenu>
+
+ScrollingMenuStyle::ScrollingMenuStyle() : QProxyStyle(QApplication::style()->name()) {}
 
 void ScrollingMenuStyle::applyTo(QMenu& menu) {
     auto* style = new ScrollingMenuStyle;

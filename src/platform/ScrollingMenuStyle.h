@@ -9,6 +9,9 @@ class QMenu;
 class ScrollingMenuStyle : public QProxyStyle {
     Q_OBJECT
 public:
+    // Over the style the application uses, so the menu looks like every other.
+    ScrollingMenuStyle();
+
     // Gives `menu` this style, owned by the menu.
     static void applyTo(QMenu& menu);
 
