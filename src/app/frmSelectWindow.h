@@ -19,8 +19,6 @@ public:
     static QMdiSubWindow* choose(const QList<QMdiSubWindow*>& windows, QMdiSubWindow* current,
                                  QWidget* parent);
 
-    QListWidget& lstWindows() const { return *m_list; }
-
 private:
     QMdiSubWindow* chosen() const;
 

@@ -4,13 +4,9 @@
 
 #include <QDialog>
 
-void blockOwnerOnly(QDialog& dialog) {
+int runModal(QDialog& dialog) {
     if (dialog.parentWidget())
         dialog.setWindowModality(Qt::WindowModal);
-}
-
-int runModal(QDialog& dialog) {
-    blockOwnerOnly(dialog);
     if (seams().modal)
         return seams().modal(dialog);
     return dialog.exec();

@@ -2,10 +2,7 @@
 
 class QDialog;
 
-// Makes a dialog that has an owner block that owner (and the windows above it) only, not every
-// window of the program: the help window stays usable beside it.
-void blockOwnerOnly(QDialog& dialog);
-
-// Shows a modal dialog or wizard page, blocking its owner only, and returns its result code.
-// Tests answer it instead.
+// Shows a modal dialog or wizard page and returns its result code. Tests answer it instead. A
+// dialog with an owner blocks that owner's window only, not every window of the program: the help
+// window stays usable beside it.
 int runModal(QDialog& dialog);

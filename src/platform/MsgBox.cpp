@@ -1,6 +1,5 @@
 #include "MsgBox.h"
 
-#include "ModalRunner.h"
 #include "Seams.h"
 
 #include <QApplication>
@@ -60,8 +59,6 @@ int MsgBox(const QString& text, int style, QWidget* parent) {
                     parent ? parent : QApplication::activeWindow());
     // Texts carry names and file lines: never guess markup in them.
     box.setTextFormat(Qt::PlainText);
-    if (parent)
-        blockOwnerOnly(box);
     // A box with Cancel closes on Escape with Cancel; one without, with its only or last button.
     if (call.buttons == vb::vbOKOnly)
         box.setEscapeButton(QMessageBox::Ok);
