@@ -117,6 +117,16 @@ void tst_help::pagesSayWhatTheProgramDoes_data() {
     QTest::newRow("windows: scroll bars reach every window") << "timetable-windows.html"
                                                              << "scroll bars appear"
                                                              << "";
+    QTest::newRow("windows: nine listed, the rest under More Windows")
+        << "timetable-windows.html"
+        << "More Windows... lists them all"
+        << "";
+    QTest::newRow("windows: a new one opens inside the work area") << "timetable-windows.html"
+                                                                   << "wholly inside the work area"
+                                                                   << "";
+    QTest::newRow("tutorial: help stays usable beside the wizard") << "getting-started.html"
+                                                                   << "stays usable while a wizard"
+                                                                   << "";
     QTest::newRow("clipboard: a paste of unknown names does nothing")
         << "clipboard.html"
         << "a paste whose names are not all in the lists does nothing"
@@ -370,6 +380,7 @@ void tst_help::iconsLoadAtTheirSizes_data() {
           "find", "help", "lunch", "break", "unavailable", "blank"})
         QTest::newRow(name) << name << 24;
     QTest::newRow("periwell") << "periwell" << 64;
+    QTest::newRow("periwell-256") << "periwell-256" << 256;
 }
 
 void tst_help::iconsLoadAtTheirSizes() {

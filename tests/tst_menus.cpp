@@ -15,10 +15,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -77,10 +79,67 @@ QAction* dropDownEntry(frmMain& main, int timetableId) {
     return main.viewTableMenu()->findChild<QAction*>(QStringLiteral("k%1").arg(timetableId));
 }
 
+// A timetable of five days by eight periods, the size of a school's.
+int addSchoolWeekTimetable(TestFixture& f, const QString& viewBy, const QString& owner) {
+    QList<Period> periods;
+    for (int hour = 9; hour < 17; ++hour)
+        periods << Period{QStringLiteral("%1:00:00").arg(hour, 2, 10, QLatin1Char('0'))};
+    return addTimetable(f.db(), viewBy, addName(f.db(), viewBy, owner),
+                        {"Mon", "Tue", "Wed", "Thu", "Fri"}, periods);
+}
+
+// Classes "C01", "C02", ... with a small timetable each, opened in that order at start-up.
+void addNumberedTimetables(TestFixture& f, int count) {
+    Transaction school(f.db()); // one write to the disk for them all
+    for (int i = 1; i <= count; ++i)
+        addSmallTimetable(f, "Class", QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0')));
+    if (!school.commit())
+        qFatal("the timetables could not be stored");
+}
+
+// The Window menu's list of windows, as the user opens the menu.
+QList<QAction*> windowList(frmMain& main) {
+    QMenu* menu = main.menus().menu("mnuWindow");
+    emit menu->aboutToShow();
+    return menu->actions().mid(5); // after the four items and the separator
+}
+
+QString describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // Makes the main window the active window, as shortcuts need.
 bool makeActive(frmMain& main) {
     main.activateWindow();
     return QTest::qWaitForWindowActive(&main);
+}
+
+// Opens a new window as the user does: File > New runs the wizard through every page with what
+// it offers first; File > Open and the View Table drop-down open the stored timetable. False
+// when a dialog went otherwise than planned.
+bool openNewWindow(TestFixture& f, const QString& how, int timetableId) {
+    WizardScript script;
+    if (how == "mnuFileNew") {
+        for (int page = 0; page < 7; ++page)
+            script.then([](QDialog& dialog) { press(dialog, "cmdNext"); });
+        if (!f.trigger(how))
+            return false;
+    } else if (how == "mnuFileOpen") {
+        script.then([timetableId](QDialog& dialog) {
+            FlexGrid& list = *dialog.findChild<FlexGrid*>(QStringLiteral("g"));
+            for (int row = 1; row < list.Rows(); ++row) {
+                if (list.RowData(row) == timetableId)
+                    list.setRow(row);
+            }
+            press(dialog, "cmdOK");
+        });
+        if (!f.trigger(how))
+            return false;
+    } else {
+        dropDownEntry(f.main(), timetableId)->trigger();
+    }
+    f.main().activateCurrentWindow();
+    return script.finished() && script.unexpected == 0;
 }
 
 } // namespace
@@ -109,6 +168,14 @@ private slots:
     void tileAndCascade();
     void arrangeIconsLinesUpMinimizedWindows();
     void windowListActivatesTheChosenWindow();
+    void windowListNumbersNineWithTheActiveOne_data();
+    void windowListNumbersNineWithTheActiveOne();
+    void moreWindowsChoosesAmongEveryWindow_data();
+    void moreWindowsChoosesAmongEveryWindow();
+    void viewTableDropDownStaysOnTheScreenAndScrolls();
+    void newWindowOpensInsideTheWorkspace_data();
+    void newWindowOpensInsideTheWorkspace();
+    void cascadeStartsAgainAtTheTopLeft();
     void workspaceScrollsToAWindowPartlyOutside_data();
     void workspaceScrollsToAWindowPartlyOutside();
     void windowOpenedBesideAMaximisedOneOpensMaximised_data();
@@ -619,6 +686,228 @@ void tst_menus::windowListActivatesTheChosenWindow() {
     QCOMPARE(main.activeTableWindow(), windowOf(main, a));
 }
 
+void tst_menus::windowListNumbersNineWithTheActiveOne_data() {
+    QTest::addColumn<int>("open");
+    QTest::addColumn<int>("active"); // 1 for the first opened
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("3 windows") << 3 << 2
+                               << QStringList{"&1 Class C01", "&2 Class C02", "&3 Class C03"};
+    QStringList firstNine;
+    for (int i = 1; i <= 9; ++i)
+        firstNine << QStringLiteral("&%1 Class C%2").arg(i).arg(i, 2, 10, QLatin1Char('0'));
+    QTest::newRow("30 windows, the active one among the first nine")
+        << 30 << 4 << (QStringList(firstNine) << "&More Windows...");
+    QStringList withLate = firstNine.mid(0, 8);
+    withLate << "&9 Class C27"
+             << "&More Windows...";
+    QTest::newRow("30 windows, the active one opened later") << 30 << 27 << withLate;
+}
+
+void tst_menus::windowListNumbersNineWithTheActiveOne() {
+    QFETCH(int, open);
+    QFETCH(int, active);
+    QFETCH(QStringList, listed);
+    TestFixture f;
+    addNumberedTimetables(f, open);
+    frmMain& main = f.main();
+    frmTableWindow* chosen = main.timetableWindows().at(active - 1);
+    activate(main, chosen);
+
+    const QList<QAction*> entries = windowList(main);
+    QStringList texts;
+    QStringList checked;
+    for (const QAction* entry : entries) {
+        texts << entry->text();
+        if (entry->isChecked())
+            checked << entry->text();
+    }
+    QCOMPARE(texts, listed);
+    const QString activeEntry = QStringLiteral("Class C%1").arg(active, 2, 10, QLatin1Char('0'));
+    QCOMPARE(checked.size(), 1);
+    QVERIFY2(checked.first().endsWith(activeEntry), qPrintable(checked.first()));
+    if (open > 9)
+        QVERIFY(!entries.last()->isCheckable());
+
+    // Each numbered entry brings its own window to the front.
+    QAction* first = entries.first();
+    first->trigger();
+    main.activateCurrentWindow();
+    QCOMPARE(main.activeTableWindow(), main.timetableWindows().first());
+}
+
+void tst_menus::moreWindowsChoosesAmongEveryWindow_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("activates");
+    QTest::newRow("OK") << "cmdOK" << true;
+    QTest::newRow("double-click") << "double-click" << true;
+    QTest::newRow("Cancel") << "cmdCancel" << false;
+}
+
+void tst_menus::moreWindowsChoosesAmongEveryWindow() {
+    QFETCH(QString, answer);
+    QFETCH(bool, activates);
+    TestFixture f;
+    addNumberedTimetables(f, 30);
+    frmMain& main = f.main();
+    const QList<frmTableWindow*> windows = main.timetableWindows();
+    activate(main, windows[3]);
+
+    QString caption;
+    QStringList titles;
+    int selected = -1;
+    Qt::WindowModality modality = Qt::NonModal;
+    WizardScript script(1);
+    script.then([&](QDialog& dialog) {
+        caption = dialog.windowTitle();
+        modality = dialog.windowModality();
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstWindows"));
+        QVERIFY(list);
+        for (int row = 0; row < list->count(); ++row)
+            titles << list->item(row)->text();
+        selected = list->currentRow();
+        if (answer == "double-click") {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QListWidgetItem* item = list->item(24);
+            list->scrollToItem(item);
+            QVERIFY(list->viewport()->rect().contains(list->visualItemRect(item)));
+            const QPoint at = list->visualItemRect(item).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            list->setCurrentRow(24);
+            press(dialog, qPrintable(answer));
+        }
+    });
+    const QList<QAction*> entries = windowList(main);
+    QCOMPARE(entries.last()->text(), QStringLiteral("&More Windows..."));
+    entries.last()->trigger();
+    main.activateCurrentWindow();
+
+    QVERIFY(script.finished());
+    QCOMPARE(script.unexpected, 0);
+    QCOMPARE(script.stayedOpen, QStringList());
+    QCOMPARE(script.shown, QStringList{"frmSelectWindow"});
+    QCOMPARE(caption, QStringLiteral("Select Window"));
+    QCOMPARE(modality, Qt::WindowModal);
+    QCOMPARE(titles.size(), 30);
+    QCOMPARE(titles.first(), QStringLiteral("Class C01"));
+    QCOMPARE(titles.last(), QStringLiteral("Class C30"));
+    QCOMPARE(selected, 3); // the active window
+    QCOMPARE(main.activeTableWindow(), windows[activates ? 24 : 3]);
+
+    // Chosen, it is among the nine of the list from then on, checked.
+    const QList<QAction*> after = windowList(main);
+    QCOMPARE(after[8]->text(),
+             activates ? QStringLiteral("&9 Class C25") : QStringLiteral("&9 Class C09"));
+    QCOMPARE(after[activates ? 8 : 3]->isChecked(), true);
+}
+
+void tst_menus::viewTableDropDownStaysOnTheScreenAndScrolls() {
+    TestFixture f;
+    constexpr int Count = 300;
+    addNumberedTimetables(f, Count);
+    frmMain& main = f.main();
+    QMenu& menu = *main.viewTableMenu();
+    QCOMPARE(menu.actions().size(), Count);
+    QToolButton& button = toolBar(main).viewTableButton();
+    menu.popup(button.mapToGlobal(QPoint(0, button.height())));
+    QVERIFY(menu.isVisible());
+    const QRect screen = menu.screen()->availableGeometry();
+    QVERIFY2(screen.contains(menu.geometry()),
+             qPrintable(describe(menu.geometry()) + " on " + describe(screen)));
+
+    // One column, and the last item scrolls into view when it is reached.
+    const QList<QAction*> items = menu.actions();
+    for (QAction* item : items)
+        QCOMPARE(menu.actionGeometry(item).left(), menu.actionGeometry(items.first()).left());
+    QVERIFY(!menu.rect().contains(menu.actionGeometry(items.last())));
+    menu.setActiveAction(items.last());
+    QVERIFY2(menu.rect().contains(menu.actionGeometry(items.last())),
+             qPrintable(describe(menu.actionGeometry(items.last()))));
+    menu.hide();
+}
+
+void tst_menus::newWindowOpensInsideTheWorkspace_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File > New") << "mnuFileNew";
+    QTest::newRow("File > Open") << "mnuFileOpen";
+    QTest::newRow("View Table drop-down") << "drop-down";
+}
+
+void tst_menus::newWindowOpensInsideTheWorkspace() {
+    QFETCH(QString, how);
+    TestFixture f;
+    const int first = addSchoolWeekTimetable(f, "Tutor", "Ann");
+    const int second = addSchoolWeekTimetable(f, "Tutor", "Bob");
+    const int third = addSchoolWeekTimetable(f, "Room", "R1");
+    addName(f.db(), "Class", "7A"); // the wizard's first choice, without a timetable yet
+    frmMain& main = f.main();
+    QCOMPARE(main.size(), QSize(1100, 750)); // the main window's size at first start
+    subOf(windowOf(main, third))->close();
+    QMdiArea& area = *main.mdiArea();
+    QMdiSubWindow* front = subOf(windowOf(main, second));
+    activate(main, windowOf(main, first));
+    activate(main, windowOf(main, second));
+    front->move(0, 0);
+
+    QVERIFY(openNewWindow(f, how, third));
+
+    frmTableWindow* opened = main.timetableWindows().last();
+    QMdiSubWindow* sub = subOf(opened);
+    QCOMPARE(main.activeTableWindow(), opened);
+    QVERIFY(sub != front);
+    const QRect workspace = area.viewport()->rect();
+    QVERIFY2(workspace.contains(sub->geometry()),
+             qPrintable(describe(sub->geometry()) + " in " + describe(workspace)));
+    // One step down and right of the window that was in front, its title bar in view.
+    const int step = sub->pos().x() - front->pos().x();
+    QVERIFY(step > 0);
+    QCOMPARE(sub->pos(), front->pos() + QPoint(step, step));
+    QCOMPARE(step, opened->y());
+    QTest::qWait(50); // the bars follow the windows once the events queued for them have run
+    QVERIFY(!area.horizontalScrollBar()->isVisible());
+    QVERIFY(!area.verticalScrollBar()->isVisible());
+}
+
+void tst_menus::cascadeStartsAgainAtTheTopLeft() {
+    TestFixture f;
+    QList<int> ids;
+    Transaction school(f.db());
+    for (int i = 0; i < 12; ++i)
+        ids << addSchoolWeekTimetable(f, "Class", QStringLiteral("Class %1").arg(i));
+    QVERIFY(school.commit());
+    frmMain& main = f.main();
+    for (frmTableWindow* w : main.timetableWindows())
+        subOf(w)->close();
+    const QRect workspace = main.mdiArea()->viewport()->rect();
+    QList<QPoint> places;
+    QList<QSize> sizes;
+    for (int id : ids) {
+        dropDownEntry(main, id)->trigger();
+        main.activateCurrentWindow();
+        QMdiSubWindow* sub = subOf(main.activeTableWindow());
+        QVERIFY2(workspace.contains(sub->geometry()),
+                 qPrintable(describe(sub->geometry()) + " in " + describe(workspace)));
+        places << sub->pos();
+        sizes << sub->size();
+    }
+    QCOMPARE(places.first(), QPoint(0, 0));
+    const int step = places[1].x();
+    QVERIFY(step > 0);
+    int restarts = 0;
+    for (int i = 1; i < places.size(); ++i) {
+        if (places[i] == QPoint(0, 0)) {
+            ++restarts;
+            // It went back because one more step would have left the workspace.
+            QVERIFY(!workspace.contains(QRect(places[i - 1] + QPoint(step, step), sizes[i])));
+        } else {
+            QCOMPARE(places[i], places[i - 1] + QPoint(step, step));
+        }
+    }
+    QVERIFY(restarts > 0);
+}
+
 void tst_menus::workspaceScrollsToAWindowPartlyOutside_data() {
     QTest::addColumn<QPoint>("outside"); // how far the window reaches past the right and bottom
     QTest::newRow("right") << QPoint(120, 0);
@@ -680,27 +969,7 @@ void tst_menus::windowOpenedBesideAMaximisedOneOpensMaximised() {
     subOf(maximised)->showMaximized();
     QCOMPARE(main.windowTitle(), mainTitle + QStringLiteral(" - [Tutor Mrs Smith]"));
 
-    WizardScript script;
-    if (how == "mnuFileNew") {
-        for (int page = 0; page < 7; ++page)
-            script.then([](QDialog& dialog) { press(dialog, "cmdNext"); });
-        QVERIFY(f.trigger(how));
-    } else if (how == "mnuFileOpen") {
-        script.then([room](QDialog& dialog) {
-            FlexGrid& list = *dialog.findChild<FlexGrid*>(QStringLiteral("g"));
-            for (int row = 1; row < list.Rows(); ++row) {
-                if (list.RowData(row) == room)
-                    list.setRow(row);
-            }
-            press(dialog, "cmdOK");
-        });
-        QVERIFY(f.trigger(how));
-    } else {
-        dropDownEntry(main, room)->trigger();
-    }
-    QVERIFY(script.finished());
-    QCOMPARE(script.unexpected, 0);
-    main.activateCurrentWindow();
+    QVERIFY(openNewWindow(f, how, room));
 
     frmTableWindow* opened = main.timetableWindows().last();
     QVERIFY(opened != maximised);

@@ -94,6 +94,8 @@ private slots:
     void messageBoxShowsItsTextAsGiven();
     void menusListTheNameAsTyped_data() { addOddNames(); }
     void menusListTheNameAsTyped();
+    void menusShowTabsAndLineBreaksAsSpaces_data();
+    void menusShowTabsAndLineBreaksAsSpaces();
     void windowTitleShowsTheNameAsTyped_data() { addOddNames(); }
     void windowTitleShowsTheNameAsTyped();
     void timetableWindowTitleKeepsThePlaceholder();
@@ -178,6 +180,47 @@ void tst_oddnames::menusListTheNameAsTyped() {
             listed << shownInMenu(*item);
     }
     QCOMPARE(listed, QStringList{"1 Tutor " + name});
+}
+
+void tst_oddnames::menusShowTabsAndLineBreaksAsSpaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("tab") << "Class\tName"
+                         << "Class Name";
+    QTest::newRow("line feed") << "Two\nLines"
+                               << "Two Lines";
+    QTest::newRow("CR LF") << "Two\r\nLines"
+                           << "Two Lines";
+    QTest::newRow("carriage return") << "Two\rLines"
+                                     << "Two Lines";
+    QTest::newRow("tab and ampersand") << "R&D\tLab"
+                                       << "R&D Lab";
+}
+
+void tst_oddnames::menusShowTabsAndLineBreaksAsSpaces() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    TestFixture f;
+    const int id = tutorTimetable(f, name);
+    frmMain& main = f.main();
+
+    // A tab would put the rest of the name into the shortcut column.
+    const QAction& viewTable = *main.viewTableMenu()->actions().first();
+    QCOMPARE(shownInMenu(viewTable), "Tutor " + shown);
+
+    QMenu& window = *main.menus().menu("mnuWindow");
+    emit window.aboutToShow();
+    const QAction& listed = *window.actions().last();
+    QCOMPARE(shownInMenu(listed), "1 Tutor " + shown);
+
+    // Only the menus show it otherwise: the name is kept as typed.
+    QCOMPARE(LiteralText::windowTitle(*windowOf(main, id)), "Tutor " + name);
+    Result<std::optional<QSqlRecord>> stored =
+        f.db().firstRow(QStringLiteral("SELECT Name FROM Tutor WHERE id = (SELECT TutorID FROM "
+                                       "TimeTableView WHERE ID = ?)"),
+                        {id});
+    QVERIFY(stored && stored.value());
+    QCOMPARE(stored.value()->value(0).toString(), name);
 }
 
 void tst_oddnames::windowTitleShowsTheNameAsTyped() {

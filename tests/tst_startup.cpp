@@ -1,22 +1,29 @@
 #include "TestData.h"
 #include "TestFixture.h"
 
+#include "WizardScript.h"
+
+#include "app/MainToolBar.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpViewer.h"
+#include "platform/Resources.h"
 #include "platform/SettingsStore.h"
 #include "setup/WizardPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QWindow>
 
@@ -57,6 +64,8 @@ private slots:
     void tipComesAfterTheMainWindowAndBeforeTheFirstRunPrompt();
     void untickedTipIsNotShownAtTheNextStart();
     void firstRunTutorialOpensInFrontOfTheMainWindow();
+    void helpStaysUsableBesideAWizardPage();
+    void everyWindowShowsTheProgramIcon();
 };
 
 void tst_startup::emptyDatabaseStartsWithNoWindows() {
@@ -329,13 +338,101 @@ void tst_startup::firstRunTutorialOpensInFrontOfTheMainWindow() {
     QVERIFY(help->isVisible());
     QCOMPARE(help->currentPage(), HelpCatalog::GettingStartedPage);
     QTRY_COMPARE(QApplication::activeWindow(), help);
-    // A window manager keeps a dialog-type window above the window it belongs to, also when it
-    // raises the main window with each wizard page.
+    // A window manager keeps a dialog-type window above the program's windows, also when it
+    // raises the main window with each wizard page; not being the main window's transient, it is
+    // not blocked with it.
     QCOMPARE(help->windowType(), Qt::Dialog);
     QVERIFY(help->windowHandle());
-    QCOMPARE(help->windowHandle()->transientParent(), main.windowHandle());
+    QCOMPARE(help->windowHandle()->transientParent(), nullptr);
     QVERIFY(help->windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
     QVERIFY(help->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+void tst_startup::helpStaysUsableBesideAWizardPage() {
+    TestFixture f;
+    frmMain& main = f.main();
+    HelpViewer* help = nullptr;
+    int scrolledBy = 0;
+    QString pageBefore;
+    QString pageAfter;
+    Qt::WindowModality modality = Qt::NonModal;
+    WizardScript script(2); // a second dialog would come from a click the page should block
+    script.then([&](QDialog& page) {
+        modality = page.windowModality();
+        // Shown modally, as the modal runner does on a desktop.
+        page.setAttribute(Qt::WA_ShowModal, true);
+        page.show();
+        help = main.findChild<HelpViewer*>(QStringLiteral("frmHelp"));
+        QVERIFY(help && help->isVisible());
+        QWindow* helpWindow = help->windowHandle();
+        auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("txtTopic"));
+        QScrollBar* bar = browser->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        // A click in the bar below its handle scrolls the page down.
+        const int before = bar->value();
+        QTest::mouseClick(
+            helpWindow, Qt::LeftButton, {},
+            bar->mapTo(help, QPoint(bar->width() / 2, bar->height() - bar->width() - 3)));
+        scrolledBy = bar->value() - before;
+        // A click on a topic of the contents opens it.
+        auto* contents = help->findChild<QListWidget*>(QStringLiteral("lstContents"));
+        pageBefore = help->currentPage();
+        QListWidgetItem* topic = contents->item(contents->count() - 1);
+        QTest::mouseClick(
+            helpWindow, Qt::LeftButton, {},
+            contents->viewport()->mapTo(help, contents->visualItemRect(topic).center()));
+        pageAfter = help->currentPage();
+        // The main window stays blocked: its Manage button does nothing.
+        QWidget* manage =
+            main.toolBar().widgetForAction(main.toolBar().button(QStringLiteral("Manage")));
+        QVERIFY(manage);
+        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {},
+                          manage->mapTo(&main, manage->rect().center()));
+        page.hide();
+        page.setAttribute(Qt::WA_ShowModal, false);
+        press(page, "cmdCancel");
+    });
+    f.boxes.answers = {vb::vbYes}; // the tutorial, then the wizard
+    main.FirstRun();
+
+    QVERIFY(script.finished());
+    QCOMPARE(script.shown, QStringList{"frmScr_CreateTT_Welcome"});
+    QCOMPARE(script.unexpected, 0);
+    QVERIFY2(scrolledBy > 0, qPrintable(QString::number(scrolledBy)));
+    QCOMPARE(pageBefore, HelpCatalog::GettingStartedPage);
+    QVERIFY(pageAfter != pageBefore);
+    QCOMPARE(modality, Qt::WindowModal);
+}
+
+void tst_startup::everyWindowShowsTheProgramIcon() {
+    TestFixture f;
+    markFirstRunDone();
+    addTimetable(f.db(), "Class", addName(f.db(), "Class", "7A"), {"Mon"}, {{"09:00:00"}});
+    const QImage own = Resources::programIcon().pixmap(32).toImage();
+    QVERIFY(!own.isNull());
+    const auto showsOwn = [&own](const QWidget& window) {
+        return window.windowIcon().pixmap(32).toImage() == own;
+    };
+    bool tipShowsOwn = false;
+    seams().modal = [&](QDialog& dialog) {
+        if (dialog.objectName() == QLatin1String("frmSplash"))
+            return dialog.exec();
+        tipShowsOwn = showsOwn(dialog);
+        return int(QDialog::Rejected);
+    };
+    ModMain shared;
+    Result<std::unique_ptr<frmMain>> started = StartUp(shared, wireCommands);
+    QVERIFY(started);
+    frmMain& main = *started.value();
+    QVERIFY(showsOwn(main));
+    QVERIFY(tipShowsOwn);
+    const QList<frmTableWindow*> windows = main.timetableWindows();
+    QCOMPARE(windows.size(), 1);
+    auto* sub = qobject_cast<QMdiSubWindow*>(windows.first()->parentWidget());
+    QVERIFY(showsOwn(*sub));
+    // Maximised, the window's icon moves into the main window's menu bar.
+    sub->showMaximized();
+    QVERIFY(showsOwn(*sub));
 }
 
 QTEST_MAIN(tst_startup)

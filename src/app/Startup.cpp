@@ -7,6 +7,7 @@
 #include "frmTip.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
+#include "platform/Resources.h"
 #include "platform/SettingsStore.h"
 #include "platform/WaitCursor.h"
 
@@ -49,6 +50,8 @@ bool firstRunPending() {
 } // namespace
 
 Result<std::unique_ptr<frmMain>> StartUp(ModMain& state, const MainWindowWiring& wire) {
+    // Every window, dialog and the maximised window's menu bar show the program's own icon.
+    QApplication::setWindowIcon(Resources::programIcon());
     MainWindowLoader loader(state, wire);
     {
         WaitCursor wait;

@@ -2,6 +2,7 @@
 
 #include "MainMenus.h"
 #include "frmMain.h"
+#include "frmSelectWindow.h"
 #include "platform/LiteralText.h"
 
 #include <QAction>
@@ -91,6 +92,14 @@ void WindowMenu::arrangeIcons() {
     }
 }
 
+QList<QMdiSubWindow*> WindowMenu::listed(const QList<QMdiSubWindow*>& open,
+                                         QMdiSubWindow* current) {
+    QList<QMdiSubWindow*> first = open.mid(0, ListedWindows);
+    if (current && !first.contains(current))
+        first.last() = current;
+    return first;
+}
+
 void WindowMenu::fillWindowList() {
     qDeleteAll(m_listed);
     m_listed.clear();
@@ -99,12 +108,11 @@ void WindowMenu::fillWindowList() {
         return;
     m_listed << m_menu.addSeparator();
     QMdiSubWindow* current = m_area.currentSubWindow();
-    for (int i = 0; i < open.size(); ++i) {
-        QMdiSubWindow* sub = open[i];
-        const QString number =
-            i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
-        QAction* entry =
-            m_menu.addAction(number + LiteralText::menuText(LiteralText::windowTitle(*sub)));
+    const QList<QMdiSubWindow*> shown = listed(open, current);
+    for (int i = 0; i < shown.size(); ++i) {
+        QMdiSubWindow* sub = shown[i];
+        QAction* entry = m_menu.addAction(QStringLiteral("&%1 ").arg(i + 1) +
+                                          LiteralText::menuText(LiteralText::windowTitle(*sub)));
         entry->setCheckable(true);
         entry->setChecked(sub == current);
         connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
@@ -113,4 +121,17 @@ void WindowMenu::fillWindowList() {
         });
         m_listed << entry;
     }
+    if (open.size() > ListedWindows) {
+        QAction* more = m_menu.addAction(QStringLiteral("&More Windows..."));
+        more->setObjectName(QStringLiteral("mnuWindowMore"));
+        connect(more, &QAction::triggered, this, &WindowMenu::chooseFromAll);
+        m_listed << more;
+    }
+}
+
+void WindowMenu::chooseFromAll() {
+    QMdiSubWindow* chosen = frmSelectWindow::choose(m_area.subWindowList(QMdiArea::CreationOrder),
+                                                    m_area.currentSubWindow(), m_area.window());
+    if (chosen)
+        m_area.setActiveSubWindow(chosen);
 }

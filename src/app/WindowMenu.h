@@ -12,7 +12,8 @@ class QMenu;
 class frmMain;
 
 // The Window menu: arranging the timetable windows, and the list of open windows below its
-// items, with a check at the active one; choosing one activates it.
+// items: the first nine, the active one always among them with a check; choosing one activates
+// it. With more open, "More Windows..." chooses among them all.
 class WindowMenu : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +35,12 @@ private:
     void tile(bool stacked);
     QList<QMdiSubWindow*> windows(bool minimized) const;
     void fillWindowList();
+    void chooseFromAll();
+    // The windows the list shows: the first of `open`, the last of them given up for `current`
+    // when it comes later.
+    static QList<QMdiSubWindow*> listed(const QList<QMdiSubWindow*>& open, QMdiSubWindow* current);
+
+    static constexpr int ListedWindows = 9;
 
     QMdiArea& m_area;
     QMenu& m_menu;

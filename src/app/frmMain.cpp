@@ -20,6 +20,7 @@
 #include "platform/LiteralText.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
+#include "platform/ScrollingMenuStyle.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -52,6 +53,8 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     setCentralWidget(centre);
     m_viewTableMenu = new QMenu(this);
     m_viewTableMenu->setObjectName(QStringLiteral("mnuViewTableItems"));
+    // One item per timetable opened: hundreds at a large school.
+    ScrollingMenuStyle::applyTo(*m_viewTableMenu);
     resize(1100, 750);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
@@ -110,8 +113,9 @@ Result<void> frmMain::MDIForm_Load() {
             RefreshTable(*window);
     }
     showWithQuietActivations();
+    // Where the workspace put them, as they always reopened.
     for (frmTableWindow* window : timetableWindows())
-        showTableWindow(*window);
+        showAtItsSize(*window);
     m_state.StartingUp = false;
     if (frmTableWindow* active = activeTableWindow())
         active->ClickMyGrid();
@@ -165,6 +169,14 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
 }
 
 void frmMain::showTableWindow(frmTableWindow& f) {
+    QMdiSubWindow* front = m_mdiArea->currentSubWindow();
+    showAtItsSize(f);
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
+    if (sub && !sub->isMaximized())
+        sub->move(nextCascadePlace(front, sub->size(), f.y()));
+}
+
+void frmMain::showAtItsSize(frmTableWindow& f) {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
     if (!sub)
         return;
@@ -182,6 +194,14 @@ void frmMain::showTableWindow(frmTableWindow& f) {
         layout->activate();
     const QSize frame = sub->size() - f.size();
     sub->resize(fittedToWorkspace(f.sizeHint() + frame));
+}
+
+QPoint frmMain::nextCascadePlace(const QMdiSubWindow* front, const QSize& size, int step) const {
+    if (!front || front->isHidden() || front->isMinimized())
+        return {0, 0};
+    const QPoint next = front->pos() + QPoint(step, step);
+    const QRect workspace = m_mdiArea->viewport()->rect();
+    return workspace.contains(QRect(next, size)) ? next : QPoint(0, 0);
 }
 
 QSize frmMain::fittedToWorkspace(const QSize& wanted) const {

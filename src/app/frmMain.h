@@ -46,8 +46,9 @@ public:
     Result<void> MDIForm_Load();
     bool isLoaded() const { return m_loaded; }
 
-    // Shows a loaded window at the size of its timetable, as far as the frame has room; beside
-    // a maximised window, maximised like it.
+    // Shows a newly loaded window at the size of its timetable, as far as the frame has room,
+    // one cascade step below and right of the window in front, or at the top-left when it would
+    // not lie whole in the workspace there; beside a maximised window, maximised like it.
     void showTableWindow(frmTableWindow& f);
 
     // Creates (but neither draws nor shows) the window of a stored timetable; null when the
@@ -90,6 +91,11 @@ private:
     void addViewTableItem(int timetableId, const QString& title);
     void showWithQuietActivations();
     void drawTimetable(frmTableWindow& f, const TimetableContent& content);
+    // Shows a loaded window at the size of its timetable, where the workspace places it.
+    void showAtItsSize(frmTableWindow& f);
+    // The top-left for a new window of `size`: `step` below and right of `front`, when the
+    // window lies whole in the visible workspace there; else the workspace's top-left.
+    QPoint nextCascadePlace(const QMdiSubWindow* front, const QSize& size, int step) const;
     // A sub-window size cut to the workspace's visible area, never below a usable minimum.
     QSize fittedToWorkspace(const QSize& wanted) const;
 

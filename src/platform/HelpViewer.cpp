@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -41,9 +42,9 @@ QListWidget* topicList(const QString& objectName) {
     return list;
 }
 
-// The help of a main window stays in front of it, as a window it owns: the window manager keeps a
-// dialog-type window above its owner, also when it raises the owner with each wizard page, which
-// at first run would bury the tutorial behind the main window.
+// The help of a main window stays in front of it, as a dialog-type window: the window manager
+// keeps one above the program's windows, also when it raises the main window with each wizard
+// page, which at first run would bury the tutorial behind the main window.
 Qt::WindowFlags windowFlagsFor(const QWidget* owner) {
     if (!owner)
         return Qt::Window;
@@ -243,6 +244,10 @@ void HelpViewer::showTab(Tab tab) {
 }
 
 void HelpViewer::present(Tab tab) {
+    // Not the transient of its owner: a dialog that blocks the main window leaves the help open
+    // to clicks and scrolling beside it, so a tutorial can be followed while a wizard runs.
+    winId();
+    windowHandle()->setTransientParent(nullptr);
     show();
     raise();
     activateWindow();

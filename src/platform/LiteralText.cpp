@@ -1,6 +1,7 @@
 #include "LiteralText.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace LiteralText {
 
@@ -18,9 +19,15 @@ QLabel* label(const QString& text, QWidget* parent) {
     return made;
 }
 
+QString oneLine(const QString& text) {
+    // A CR LF pair is one line break.
+    static const QRegularExpression breaks(QStringLiteral("\r\n|[\t\r\n\\x{2028}\\x{2029}]"));
+    QString flat = text;
+    return flat.replace(breaks, QStringLiteral(" "));
+}
+
 QString menuText(const QString& text) {
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return oneLine(text).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 void setWindowTitle(QWidget& window, const QString& title) {

@@ -13,7 +13,11 @@ namespace LiteralText {
 // A label that draws its text as plain text, whatever it holds.
 QLabel* label(const QString& text, QWidget* parent);
 
-// The text for a menu item that shows `text`: each '&' doubled.
+// `text` on one line: each tab and line break a space, as a menu or a list line shows a name.
+QString oneLine(const QString& text);
+
+// The text for a menu item that shows `text`: on one line, so that a tab cannot push its end into
+// the shortcut column, and each '&' doubled.
 QString menuText(const QString& text);
 
 // Sets the title of `window` to show `title` as it is: each "[*]" doubled.

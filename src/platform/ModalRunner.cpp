@@ -5,6 +5,8 @@
 #include <QDialog>
 
 int runModal(QDialog& dialog) {
+    if (dialog.parentWidget())
+        dialog.setWindowModality(Qt::WindowModal);
     if (seams().modal)
         return seams().modal(dialog);
     return dialog.exec();

@@ -16,6 +16,12 @@ QIcon icon(const QString& name) {
     return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
 }
 
+QIcon programIcon() {
+    QIcon made = icon(QStringLiteral("periwell"));
+    made.addFile(QStringLiteral(":/icons/periwell-256.png"));
+    return made;
+}
+
 QPixmap picture(const QString& name) {
     init();
     return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));

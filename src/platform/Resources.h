@@ -14,6 +14,10 @@ void init();
 // An icon of resources/icons by its name without extension ("busy", "new").
 QIcon icon(const QString& name);
 
+// The program's own icon, for its windows: drawn at 64 pixels for title bars and at 256 for
+// large views.
+QIcon programIcon();
+
 // A picture of resources/pictures by its name without extension ("logo").
 QPixmap picture(const QString& name);
 
