@@ -76,6 +76,8 @@ private slots:
     void focusFromPopupsIsNotReported();
     void highLightShowsTheSelection_data();
     void highLightShowsTheSelection();
+    void currentCellShownWithoutFocus_data();
+    void currentCellShownWithoutFocus();
     void redrawOffPaintsNothingThenCatchesUpAtOnce();
     void paintAllDrawsEveryCellWithoutMarks();
     void pictureIsTheWholeGridAtScreenSize();
@@ -516,6 +518,40 @@ void tst_flexgrid::highLightShowsTheSelection() {
     const QPoint current = insideCell(grid, 1, 1) + QPoint(20, 20);
     QCOMPARE(image.pixelColor(selected) == grid.BackColorSel(), shown);
     QCOMPARE(image.pixelColor(current), grid.BackColor()); // the current cell stays plain
+}
+
+void tst_flexgrid::currentCellShownWithoutFocus_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("highlighted"); // the current cell
+    QTest::newRow("unfocused") << int(flexHighlightAlways) << false << true;
+    QTest::newRow("focused: the focus rectangle marks it")
+        << int(flexHighlightAlways) << true << false;
+    QTest::newRow("highlight never") << int(flexHighlightNever) << false << false;
+    QTest::newRow("highlight with focus, unfocused")
+        << int(flexHighlightWithFocus) << false << false;
+}
+
+void tst_flexgrid::currentCellShownWithoutFocus() {
+    QFETCH(int, mode);
+    QFETCH(bool, focused);
+    QFETCH(bool, highlighted);
+    FlexGrid grid;
+    shape(grid, 4, 4);
+    grid.setCurrentShownWithoutFocus(true);
+    grid.setHighLight(mode);
+    if (focused) {
+        grid.setFocus();
+        QTRY_VERIFY(grid.hasFocus());
+    } else {
+        grid.clearFocus();
+    }
+    grid.setRow(2);
+    grid.setCol(2);
+    const QImage image = grid.viewport()->grab().toImage();
+    const QPoint current = insideCell(grid, 2, 2) + QPoint(20, 20);
+    QCOMPARE(image.pixelColor(current), highlighted ? grid.BackColorSel() : grid.BackColor());
+    QCOMPARE(image.pixelColor(insideCell(grid, 1, 1) + QPoint(20, 20)), grid.BackColor());
 }
 
 // Redraw off is how a command changes hundreds of cells without the grid flickering: nothing

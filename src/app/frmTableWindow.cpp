@@ -50,6 +50,8 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
     m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_grid = new FlexGrid(b);
     m_grid->setObjectName(QStringLiteral("g"));
+    // The cell the lists edit, or the one Find found, stays marked while the focus is elsewhere.
+    m_grid->setCurrentShownWithoutFocus(true);
 
     auto* inner = new QVBoxLayout(b);
     inner->setContentsMargins(2, 2, 2, 2);
