@@ -189,7 +189,8 @@ void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const Q
         return;
     NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*shown.view->kind()));
     box.setFocus(Qt::OtherFocusReason);
-    if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
+    // Shift only picks the character, so a capital starts a name; Ctrl and Alt move the focus.
+    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
         return;
     // Letters arrive as capitals, as the key's own character.
     const QString typed = letterOrDigit || key == Qt::Key_Space ? QString(QChar(key)) : text;
