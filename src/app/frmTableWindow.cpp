@@ -92,10 +92,7 @@ void frmTableWindow::Form_Activate() {
     if (!shown)
         return;
     const std::optional<ViewKind> kind = shown.view->kind();
-    m_main.picLeftBar().picSep(TreeBars::Tutors).setVisible(kind != ViewKind::Tutor);
-    m_main.picLeftBar().picSep(TreeBars::Subjects).setVisible(true);
-    m_main.picLeftBar().picSep(TreeBars::Rooms).setVisible(kind != ViewKind::Room);
-    m_main.picLeftBar().picSep(TreeBars::Classes).setVisible(kind != ViewKind::Class);
+    m_main.picLeftBar().showPanelsFor(kind, *m_grid);
 
     if (!state.StartingUp) {
         m_main.picLeftBar().SizeBarsStartup();
