@@ -28,6 +28,15 @@ void shape(FlexGrid& grid, int rows, int cols, QSize size = {900, 700}) {
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
 }
 
+void setFocused(FlexGrid& grid, bool focused) {
+    if (!focused) {
+        grid.clearFocus();
+        return;
+    }
+    grid.setFocus();
+    QTRY_VERIFY(grid.hasFocus());
+}
+
 QPoint insideCell(const FlexGrid& grid, int row, int col) {
     return {grid.colPos(col) + 5, grid.rowPos(row) + 5};
 }
@@ -505,12 +514,7 @@ void tst_flexgrid::highLightShowsTheSelection() {
     QFETCH(bool, shown);
     FlexGrid grid;
     shape(grid, 4, 4);
-    if (focused) {
-        grid.setFocus();
-        QTRY_VERIFY(grid.hasFocus());
-    } else {
-        grid.clearFocus();
-    }
+    setFocused(grid, focused);
     grid.setHighLight(mode);
     grid.setRowSel(2);
     const QImage image = grid.viewport()->grab().toImage();
@@ -540,12 +544,7 @@ void tst_flexgrid::currentCellShownWithoutFocus() {
     shape(grid, 4, 4);
     grid.setCurrentShownWithoutFocus(true);
     grid.setHighLight(mode);
-    if (focused) {
-        grid.setFocus();
-        QTRY_VERIFY(grid.hasFocus());
-    } else {
-        grid.clearFocus();
-    }
+    setFocused(grid, focused);
     grid.setRow(2);
     grid.setCol(2);
     const QImage image = grid.viewport()->grab().toImage();
