@@ -7,7 +7,9 @@
 #include "output/OutputCommands.h"
 #include "output/frmFind.h"
 #include "platform/FlexGrid.h"
+#include "platform/FlexGridData.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -86,6 +88,7 @@ class tst_find : public QObject {
 
 private slots:
     void successiveMatchesThenWrapAndNotFound();
+    void theFoundCellIsMarkedBesideTheDialog();
     void answeringNoKeepsTheSearch();
     void notFoundLeavesTheListsOnTheCurrentCell();
     void matchInTheLastCellIsNotFoundOverAndOver();
@@ -128,6 +131,28 @@ void tst_find::successiveMatchesThenWrapAndNotFound() {
     clickFind(find, "ann"); // a new search
     QCOMPARE(cell(*w), QPoint(1, 3));
     QCOMPARE(f.boxes.calls.size(), 2);
+}
+
+// The dialog keeps the focus; the grid still marks the cell found.
+void tst_find::theFoundCellIsMarkedBesideTheDialog() {
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.activateOpen(s.classTimetable);
+    QVERIFY(w);
+    selectCells(w->g(), 1, 1);
+    frmFind& find = openFind(f);
+    clickFind(find, "bob");
+    QCOMPARE(cell(*w), QPoint(2, 2));
+    find.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &find);
+    QVERIFY(!w->g().hasFocus());
+    const FlexGrid& g = w->g();
+    const QImage image = g.viewport()->grab().toImage();
+    const auto inside = [&g](int row, int col) {
+        return QPoint(g.colPos(col) + 3, g.rowPos(row) + 3);
+    };
+    QCOMPARE(image.pixelColor(inside(2, 2)), g.BackColorSel());
+    QCOMPARE(image.pixelColor(inside(1, 1)), g.data().backColorAt(1, 1)); // the search began here
 }
 
 void tst_find::answeringNoKeepsTheSearch() {

@@ -28,6 +28,15 @@ void shape(FlexGrid& grid, int rows, int cols, QSize size = {900, 700}) {
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
 }
 
+void setFocused(FlexGrid& grid, bool focused) {
+    if (!focused) {
+        grid.clearFocus();
+        return;
+    }
+    grid.setFocus();
+    QTRY_VERIFY(grid.hasFocus());
+}
+
 QPoint insideCell(const FlexGrid& grid, int row, int col) {
     return {grid.colPos(col) + 5, grid.rowPos(row) + 5};
 }
@@ -76,6 +85,8 @@ private slots:
     void focusFromPopupsIsNotReported();
     void highLightShowsTheSelection_data();
     void highLightShowsTheSelection();
+    void currentCellShownWithoutFocus_data();
+    void currentCellShownWithoutFocus();
     void redrawOffPaintsNothingThenCatchesUpAtOnce();
     void paintAllDrawsEveryCellWithoutMarks();
     void pictureIsTheWholeGridAtScreenSize();
@@ -503,12 +514,7 @@ void tst_flexgrid::highLightShowsTheSelection() {
     QFETCH(bool, shown);
     FlexGrid grid;
     shape(grid, 4, 4);
-    if (focused) {
-        grid.setFocus();
-        QTRY_VERIFY(grid.hasFocus());
-    } else {
-        grid.clearFocus();
-    }
+    setFocused(grid, focused);
     grid.setHighLight(mode);
     grid.setRowSel(2);
     const QImage image = grid.viewport()->grab().toImage();
@@ -516,6 +522,35 @@ void tst_flexgrid::highLightShowsTheSelection() {
     const QPoint current = insideCell(grid, 1, 1) + QPoint(20, 20);
     QCOMPARE(image.pixelColor(selected) == grid.BackColorSel(), shown);
     QCOMPARE(image.pixelColor(current), grid.BackColor()); // the current cell stays plain
+}
+
+void tst_flexgrid::currentCellShownWithoutFocus_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("highlighted"); // the current cell
+    QTest::newRow("unfocused") << int(flexHighlightAlways) << false << true;
+    QTest::newRow("focused: the focus rectangle marks it")
+        << int(flexHighlightAlways) << true << false;
+    QTest::newRow("highlight never") << int(flexHighlightNever) << false << false;
+    QTest::newRow("highlight with focus, unfocused")
+        << int(flexHighlightWithFocus) << false << false;
+}
+
+void tst_flexgrid::currentCellShownWithoutFocus() {
+    QFETCH(int, mode);
+    QFETCH(bool, focused);
+    QFETCH(bool, highlighted);
+    FlexGrid grid;
+    shape(grid, 4, 4);
+    grid.setCurrentShownWithoutFocus(true);
+    grid.setHighLight(mode);
+    setFocused(grid, focused);
+    grid.setRow(2);
+    grid.setCol(2);
+    const QImage image = grid.viewport()->grab().toImage();
+    const QPoint current = insideCell(grid, 2, 2) + QPoint(20, 20);
+    QCOMPARE(image.pixelColor(current), highlighted ? grid.BackColorSel() : grid.BackColor());
+    QCOMPARE(image.pixelColor(insideCell(grid, 1, 1) + QPoint(20, 20)), grid.BackColor());
 }
 
 // Redraw off is how a command changes hundreds of cells without the grid flickering: nothing

@@ -10,6 +10,7 @@
 #include "app/frmTableWindow.h"
 #include "platform/FlexGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
@@ -80,6 +81,8 @@ private slots:
     void busyMarksFollowTheCellFromPeriodToPeriod();
     void itemsAreFoundByIdAfterAddingAndRefilling();
     void typingOnTheGridStartsAName();
+    void aNameTypedWithACapitalKeepsIt_data();
+    void aNameTypedWithACapitalKeepsIt();
     void onlyAClickChangesTheSelection();
     void refillLoadsTheCellAgain();
     void readErrorsOfKeysAreShown();
@@ -402,12 +405,59 @@ void tst_treebars::typingOnTheGridStartsAName() {
     QVERIFY(bars.nameBox(TreeBars::Tutors).hasFocus());
     QCOMPARE(bars.nameBox(TreeBars::Tutors).text(), QStringLiteral("Q"));
 
+    // Ctrl or Alt with a letter only moves the focus.
     frmTableWindow* tutor = f.openTimetable(s.ttSanders);
-    tutor->g().setFocus(Qt::MouseFocusReason);
-    bars.nameBox(TreeBars::Subjects).clear();
-    QTest::keyClick(&tutor->g(), Qt::Key_Q, Qt::ShiftModifier);
-    QVERIFY(bars.nameBox(TreeBars::Subjects).hasFocus());
-    QCOMPARE(bars.nameBox(TreeBars::Subjects).text(), QString());
+    for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier}) {
+        tutor->g().setFocus(Qt::MouseFocusReason);
+        bars.nameBox(TreeBars::Subjects).clear();
+        QTest::keyClick(&tutor->g(), Qt::Key_Q, modifier);
+        QVERIFY(bars.nameBox(TreeBars::Subjects).hasFocus());
+        QCOMPARE(bars.nameBox(TreeBars::Subjects).text(), QString());
+    }
+}
+
+void tst_treebars::aNameTypedWithACapitalKeepsIt_data() {
+    QTest::addColumn<bool>("classGrid"); // else Sanders's grid, which starts at the subject
+    QTest::addColumn<QString>("name");
+    QTest::newRow("tutor on a class grid") << true << "Mr Green";
+    QTest::newRow("subject on a tutor grid") << false << "French";
+}
+
+// Typed on the grid as a user types it, Shift for each capital: the first key goes to the grid,
+// which hands the focus to the name box; the others go to the box.
+void tst_treebars::aNameTypedWithACapitalKeepsIt() {
+    QFETCH(bool, classGrid);
+    QFETCH(QString, name);
+    TestFixture f;
+    const School s = makeSchool(f);
+    frmTableWindow* w = f.openTimetable(classGrid ? s.tt7A : s.ttSanders);
+    TreeBars& bars = f.main().picLeftBar();
+    const int box = classGrid ? TreeBars::Tutors : TreeBars::Subjects;
+    w->g().setFocus(Qt::MouseFocusReason);
+    for (const QChar c : name) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, QString(c),
+                            c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    QVERIFY(bars.nameBox(box).hasFocus());
+    QCOMPARE(bars.nameBox(box).text(), name);
+
+    leaveTo(bars, box, TreeBars::Rooms);
+    const int added =
+        scalar(f.db(),
+               QStringLiteral("SELECT ID FROM %1 WHERE Name = ?")
+                   .arg(classGrid ? QStringLiteral("Tutor") : QStringLiteral("Subject")),
+               {name});
+    QVERIFY(added > 1);
+    QCOMPARE(slotCount(f.db()), 1);
+    const QString owner = classGrid ? QStringLiteral("ClassID") : QStringLiteral("TutorID");
+    const QString column = classGrid ? QStringLiteral("TutorID") : QStringLiteral("SubjectID");
+    QCOMPARE(scalar(f.db(),
+                    QStringLiteral("SELECT %1 FROM Slot WHERE StartTime = '09:00:00' AND DOW = "
+                                   "'Mon' AND %2 = ?")
+                        .arg(column, owner),
+                    {classGrid ? s.c7A : s.sanders}),
+             added);
 }
 
 void tst_treebars::onlyAClickChangesTheSelection() {

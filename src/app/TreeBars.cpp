@@ -9,6 +9,7 @@
 #include "platform/Resources.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -164,9 +165,27 @@ ClickLabel& TreeBars::picShow(int index) const {
     return m_panels[index].panel->picShow();
 }
 
+void TreeBars::showPanelsFor(std::optional<ViewKind> kind, QWidget& focusHeir) {
+    for (int i = 0; i < Count; ++i) {
+        const bool shown = !kind || i != NameLists::listOf(*kind);
+        if (!shown)
+            handFocusBeforeHiding(*m_panels[i].panel, focusHeir);
+        m_panels[i].panel->setVisible(shown);
+    }
+}
+
+void TreeBars::handFocusBeforeHiding(const QWidget& going, QWidget& heir) {
+    // Left to Qt, the focus of a hidden widget moves on along the focus chain, which runs from
+    // the last list into the first timetable window: that window would activate itself.
+    if (going.isAncestorOf(QApplication::focusWidget()))
+        heir.setFocus(Qt::OtherFocusReason);
+}
+
 void TreeBars::lblShow_Click(int index) {
     readVisibility();
     const bool expanded = m_layout.lblShow_Click(index, heightInTwips());
+    if (!expanded)
+        handFocusBeforeHiding(*m_panels[index].tree, *m_panels[index].box);
     m_panels[index].panel->showExpanded(expanded);
     applyLayout();
     emit panelToggled(index, expanded);

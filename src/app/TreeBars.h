@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class ClickLabel;
 class LeftBarPanel;
@@ -71,6 +72,10 @@ public:
     void setBusy(int index, const QSet<int>& busyIds);
     static bool isBusy(const QTreeWidgetItem* node);
 
+    // Shows the panels of the lists a timetable of `kind` edits and hides the one of its own
+    // kind (none for an unknown kind). A hidden panel's focus goes to `focusHeir`.
+    void showPanelsFor(std::optional<ViewKind> kind, QWidget& focusHeir);
+
     // Opens or closes panel `index` (the link, the arrow and the View menu all come here).
     void lblShow_Click(int index);
     void picShow_Click(int index);
@@ -120,6 +125,7 @@ private:
     void applyLayout();
     void nameBox_KeyDown(int index, int key, bool hadText);
     void markBusy(int index, int id, bool busy);
+    static void handFocusBeforeHiding(const QWidget& going, QWidget& heir);
 
     ModMain& m_state;
     std::array<Panel, Count> m_panels;

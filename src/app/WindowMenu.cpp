@@ -1,6 +1,7 @@
 #include "WindowMenu.h"
 
 #include "MainMenus.h"
+#include "TreeBars.h"
 #include "frmMain.h"
 #include "frmSelectWindow.h"
 #include "platform/LiteralText.h"
@@ -9,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QShortcut>
 
 WindowMenu::WindowMenu(frmMain& main)
     : QObject(&main), m_area(*main.mdiArea()), m_menu(*main.menus().menu("mnuWindow")) {
@@ -18,6 +20,15 @@ WindowMenu::WindowMenu(frmMain& main)
     menus.connectItem("mnuWindowCascade", this, &WindowMenu::cascade);
     menus.connectItem("mnuWindowArrangeIcons", this, &WindowMenu::arrangeIcons);
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::fillWindowList);
+    takeNextWindowKeysIn(main.picLeftBar());
+}
+
+void WindowMenu::takeNextWindowKeysIn(QWidget& bar) {
+    // The workspace hears its next-window key only while the focus is inside it; the focus
+    // mostly sits in the left bar's lists and name boxes while the user edits a cell.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), &bar, nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, &m_area, &QMdiArea::activateNextSubWindow);
 }
 
 QList<QMdiSubWindow*> WindowMenu::windows(bool minimized) const {

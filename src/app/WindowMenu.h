@@ -9,6 +9,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QWidget;
 class frmMain;
 
 // The Window menu: arranging the timetable windows, and the list of open windows below its
@@ -33,6 +34,8 @@ public:
 
 private:
     void tile(bool stacked);
+    // Ctrl+Tab chooses the next window from `bar` too.
+    void takeNextWindowKeysIn(QWidget& bar);
     QList<QMdiSubWindow*> windows(bool minimized) const;
     void fillWindowList();
     void chooseFromAll();

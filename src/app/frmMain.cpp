@@ -311,11 +311,20 @@ ActiveTimetable frmMain::activeTimetable(IfNoTimetable ifNone) {
 }
 
 void frmMain::activateCurrentWindow() {
+    if (m_activating)
+        return; // the running activation puts its own window back
     frmTableWindow* current = activeTableWindow();
     if (!current || current == m_activated)
         return;
-    m_activated = current;
-    current->Form_Activate();
+    const QPointer<frmTableWindow> chosen = current;
+    {
+        FlagGuard activating(m_activating, true);
+        m_activated = current;
+        current->Form_Activate();
+    }
+    // The lists show the chosen window's cell: it stays current, whatever its activation did.
+    if (chosen && m_activated == chosen && activeTableWindow() != chosen)
+        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(chosen->parentWidget()));
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {

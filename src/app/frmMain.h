@@ -110,5 +110,6 @@ private:
     // The View Table items by timetable id, so that adding one does not search the menu.
     QHash<int, QPointer<QAction>> m_viewTableItems;
     QPointer<frmTableWindow> m_activated;
+    bool m_activating = false;
     bool m_loaded = false;
 };

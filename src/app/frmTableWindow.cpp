@@ -50,6 +50,8 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
     m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_grid = new FlexGrid(b);
     m_grid->setObjectName(QStringLiteral("g"));
+    // The cell the lists edit, or the one Find found, stays marked while the focus is elsewhere.
+    m_grid->setCurrentShownWithoutFocus(true);
 
     auto* inner = new QVBoxLayout(b);
     inner->setContentsMargins(2, 2, 2, 2);
@@ -90,10 +92,7 @@ void frmTableWindow::Form_Activate() {
     if (!shown)
         return;
     const std::optional<ViewKind> kind = shown.view->kind();
-    m_main.picLeftBar().picSep(TreeBars::Tutors).setVisible(kind != ViewKind::Tutor);
-    m_main.picLeftBar().picSep(TreeBars::Subjects).setVisible(true);
-    m_main.picLeftBar().picSep(TreeBars::Rooms).setVisible(kind != ViewKind::Room);
-    m_main.picLeftBar().picSep(TreeBars::Classes).setVisible(kind != ViewKind::Class);
+    m_main.picLeftBar().showPanelsFor(kind, *m_grid);
 
     if (!state.StartingUp) {
         m_main.picLeftBar().SizeBarsStartup();
@@ -187,7 +186,8 @@ void frmTableWindow::g_KeyDown(int key, Qt::KeyboardModifiers modifiers, const Q
         return;
     NameBox& box = m_main.picLeftBar().nameBox(firstBoxOf(*shown.view->kind()));
     box.setFocus(Qt::OtherFocusReason);
-    if ((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
+    // Shift only picks the character, so a capital starts a name; Ctrl and Alt move the focus.
+    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier)
         return;
     // Letters arrive as capitals, as the key's own character.
     const QString typed = letterOrDigit || key == Qt::Key_Space ? QString(QChar(key)) : text;

@@ -474,6 +474,11 @@ void FlexGrid::setRedraw(bool redraw) {
     viewport()->setUpdatesEnabled(redraw);
 }
 
+void FlexGrid::setCurrentShownWithoutFocus(bool shown) {
+    m_currentShownWithoutFocus = shown;
+    viewport()->update();
+}
+
 // --- the pointer and places ---
 
 int FlexGrid::MouseRow() const {
@@ -837,6 +842,7 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
     FlexGridPainter::Marks marks;
     marks.selection = mode == flexHighlightAlways || (mode == flexHighlightWithFocus && hasFocus());
     marks.focus = hasFocus();
+    marks.current = marks.selection && m_currentShownWithoutFocus && !hasFocus();
     FlexGridPainter(*m_data, font(), Twips::perPixel())
         .paint(painter, visibleLayout(), event->rect(), marks);
 }

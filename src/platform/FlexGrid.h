@@ -103,6 +103,10 @@ public:
     void setHighLight(int mode);
     bool Redraw() const;
     void setRedraw(bool redraw); // painting off while false; events still fire
+    // While the grid lacks the focus, its current cell is drawn highlighted with the rest of the
+    // selection (as long as the selection is highlighted), so it stays visible beside another
+    // window. Off by default: the current cell is marked only by the focus rectangle.
+    void setCurrentShownWithoutFocus(bool shown);
 
     // --- the pointer: the cell under the mouse at the last mouse event (-1 outside cells) ---
     int MouseRow() const;
@@ -171,6 +175,7 @@ private:
 
     std::unique_ptr<FlexGridData> m_data;
     bool m_redraw = true;
+    bool m_currentShownWithoutFocus = false;
     int m_mouseRow = -1;
     int m_mouseCol = -1;
     Drag m_drag = Drag::None;

@@ -59,7 +59,8 @@ void FlexGridPainter::paintCell(QPainter& painter, int row, int col, const QRect
                                 Marks marks) const {
     const bool fixed = m_data.isFixed(row, col);
     const bool current = row == m_data.row() && col == m_data.col();
-    const bool highlighted = marks.selection && !fixed && !current && m_data.isSelected(row, col);
+    const bool highlighted =
+        !fixed && m_data.isSelected(row, col) && (current ? marks.current : marks.selection);
     const QColor background = highlighted ? m_data.colors().backSel : m_data.backColorAt(row, col);
     const QColor foreground = highlighted ? m_data.colors().foreSel : m_data.foreColorAt(row, col);
 

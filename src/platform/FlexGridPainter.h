@@ -14,6 +14,7 @@ public:
     struct Marks {
         bool selection = false; // highlight the selected block (but the current cell)
         bool focus = false;     // dotted rectangle in the current cell
+        bool current = false;   // highlight the current cell with the selected block
     };
 
     FlexGridPainter(const FlexGridData& data, const QFont& gridFont, double twipsPerPixel);
