@@ -408,46 +408,22 @@ void tst_output::nameWithoutExtensionGetsTheTypes_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosenFilter"); // "" when the dialog reports none
     QTest::addColumn<QString>("saved");
-    QTest::newRow("CSV") << "mnuFileSaveAsCSV"
-                         << "7b"
-                         << ""
-                         << "7b.csv";
-    QTest::newRow("web page") << "mnuFileSaveAsWebPage"
-                              << "7b"
-                              << ""
-                              << "7b.htm";
-    QTest::newRow("bitmap") << "mnuFileSaveAsImage"
-                            << "7b"
-                            << ""
-                            << "7b.bmp";
-    QTest::newRow("text documents chosen") << "mnuFileSaveAsCSV"
-                                           << "7b"
-                                           << "Text documents (*.txt)"
-                                           << "7b.txt";
-    QTest::newRow("HTML chosen") << "mnuFileSaveAsWebPage"
-                                 << "7b"
-                                 << "HTML (*.html)"
-                                 << "7b.html";
-    QTest::newRow("extension kept") << "mnuFileSaveAsCSV"
-                                    << "7b.txt"
-                                    << "CSV (*.csv)"
-                                    << "7b.txt";
-    QTest::newRow("any extension kept") << "mnuFileSaveAsImage"
-                                        << "week 1.7b"
-                                        << ""
-                                        << "week 1.7b";
-    QTest::newRow("dot at the end") << "mnuFileSaveAsImage"
-                                    << "7b."
-                                    << ""
-                                    << "7b.bmp";
-    QTest::newRow("dot in the folder") << "mnuFileSaveAsCSV"
-                                       << "term.2/7b"
-                                       << ""
-                                       << "term.2/7b.csv";
-    QTest::newRow("hidden file") << "mnuFileSaveAsWebPage"
-                                 << ".7b"
-                                 << ""
-                                 << ".7b.htm";
+    const QString csv = "mnuFileSaveAsCSV", web = "mnuFileSaveAsWebPage",
+                  image = "mnuFileSaveAsImage";
+    const QList<QStringList> rows = {
+        {"CSV", csv, "7b", "", "7b.csv"},
+        {"web page", web, "7b", "", "7b.htm"},
+        {"bitmap", image, "7b", "", "7b.bmp"},
+        {"text documents chosen", csv, "7b", "Text documents (*.txt)", "7b.txt"},
+        {"HTML chosen", web, "7b", "HTML (*.html)", "7b.html"},
+        {"extension kept", csv, "7b.txt", "CSV (*.csv)", "7b.txt"},
+        {"any extension kept", image, "week 1.7b", "", "week 1.7b"},
+        {"dot at the end", image, "7b.", "", "7b.bmp"},
+        {"dot in the folder", csv, "term.2/7b", "", "term.2/7b.csv"},
+        {"hidden file", web, ".7b", "", ".7b.htm"},
+    };
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
 }
 
 void tst_output::nameWithoutExtensionGetsTheTypes() {
