@@ -20,7 +20,10 @@ constexpr int LinesPerButton = 2;
 int wholeCaptionWidth(const QWidget& window) {
     QFont font = window.font();
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * TitleFontScale);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * TitleFontScale);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * TitleFontScale));
     const QFontMetrics metrics(font);
     const int buttons = ButtonsAndIcon * LinesPerButton * metrics.height();
     // Some margin on each side of the caption.
