@@ -113,6 +113,8 @@ private slots:
     void aboutShowsTheNamesAndCloses();
     void systemInfoSaysItIsUnavailable();
     void linkAndPictureOpenTheWebPage();
+    void webAddressThatCannotBeOpenedIsShown_data();
+    void webAddressThatCannotBeOpenedIsShown();
     void splashShowsItsContentAndClosesOnAClick();
 };
 
@@ -507,7 +509,10 @@ void tst_boxes::systemInfoSaysItIsUnavailable() {
 void tst_boxes::linkAndPictureOpenTheWebPage() {
     TestFixture f;
     QList<QUrl> opened;
-    seams().openUrl = [&opened](const QUrl& url) { opened << url; };
+    seams().openUrl = [&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    };
     frmAbout box;
     const int result = showAndAct(box, [&] {
         QLabel& link = box.Label2();
@@ -516,6 +521,50 @@ void tst_boxes::linkAndPictureOpenTheWebPage() {
     });
     QCOMPARE(result, -1);
     QCOMPARE(opened, QList<QUrl>({ProgramInfo::makerWebPage(), ProgramInfo::makerWebPage()}));
+}
+
+void tst_boxes::webAddressThatCannotBeOpenedIsShown_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("opens");
+    for (const char* from : {"mnuHelpOnlineSupport", "mnuHelpSendFeedback", "Label2", "Picture4"}) {
+        QTest::addRow("%s, no browser", from) << from << false;
+        QTest::addRow("%s, opened", from) << from << true;
+    }
+}
+
+void tst_boxes::webAddressThatCannotBeOpenedIsShown() {
+    QFETCH(QString, from);
+    QFETCH(bool, opens);
+    TestFixture f;
+    int tries = 0;
+    seams().openUrl = [&](const QUrl&) {
+        ++tries;
+        return opens;
+    };
+    if (from.startsWith("mnu")) {
+        f.main().menus().item(from)->trigger();
+    } else {
+        frmAbout box;
+        QWidget* clicked = box.findChild<QWidget*>(from);
+        QVERIFY(clicked);
+        QCOMPARE(showAndAct(box,
+                            [&] {
+                                QTest::mouseClick(clicked, Qt::LeftButton, {},
+                                                  QPoint(8, clicked->height() / 2));
+                            }),
+                 -1);
+    }
+    QCOMPARE(tries, 1);
+    if (opens) {
+        QVERIFY(f.boxes.calls.isEmpty());
+        return;
+    }
+    QCOMPARE(f.boxes.calls.size(), 1);
+    const MsgBoxCall& box = f.boxes.last();
+    QVERIFY2(box.text.contains("could not be opened"), qPrintable(box.text));
+    QVERIFY2(box.text.contains(ProgramInfo::makerWebPage().toString()), qPrintable(box.text));
+    QCOMPARE(box.buttons, int(vb::vbOKOnly));
+    QCOMPARE(box.icon, int(vb::vbExclamation));
 }
 
 void tst_boxes::splashShowsItsContentAndClosesOnAClick() {

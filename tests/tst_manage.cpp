@@ -175,6 +175,8 @@ private slots:
     void everyWayOfClosingRefreshesTheMainWindow();
     void tabTitlesAreShownWhole_data();
     void tabTitlesAreShownWhole();
+    void captionIsShownWhole_data();
+    void captionIsShownWhole();
 };
 
 void tst_manage::deletingAClassClosesEveryWindowOfItsTimetable() {
@@ -662,6 +664,47 @@ void tst_manage::tabTitlesAreShownWhole() {
         qPrintable(QStringLiteral("%1 < %2").arg(tabs->width()).arg(tabs->sizeHint().width())));
     for (int i = 0; i < tabs->count(); ++i)
         QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(tabs->tabText(i)));
+}
+
+void tst_manage::captionIsShownWhole_data() {
+    QTest::addColumn<int>("pointSize"); // of the desktop's font, 0 for the usual one
+    QTest::newRow("usual desktop") << 0;
+    QTest::newRow("large font") << 24;
+}
+
+// A title bar sets the caption in bold beside the window's icon and three buttons: at the
+// narrowest the user can drag the dialog, there is room for them all.
+void tst_manage::captionIsShownWhole() {
+    QFETCH(int, pointSize);
+    TestFixture f;
+    const QFont usualFont = QApplication::font();
+    if (pointSize) {
+        QFont font = usualFont;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    }
+    const auto restore = qScopeGuard([&] { QApplication::setFont(usualFont); });
+    QString caption;
+    int narrowest = 0;
+    int calls = 0;
+    seams().modal = [&](QDialog& dialog) {
+        if (++calls == 1 && qobject_cast<frmManage*>(&dialog)) {
+            dialog.show();
+            dialog.resize(1, 1);
+            caption = dialog.windowTitle();
+            narrowest = dialog.width();
+        }
+        return int(QDialog::Rejected);
+    };
+    QVERIFY(f.trigger("mnuToolsManageTutors"));
+    QCOMPARE(calls, 1);
+    QCOMPARE(caption, QStringLiteral("Manage Tutors, Subjects, Rooms and Classes"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int iconAndButtons = 4 * 2 * metrics.height();
+    const int needed = metrics.horizontalAdvance(caption) + iconAndButtons;
+    QVERIFY2(narrowest >= needed, qPrintable(QStringLiteral("%1 < %2").arg(narrowest).arg(needed)));
 }
 
 QTEST_MAIN(tst_manage)

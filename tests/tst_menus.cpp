@@ -1012,7 +1012,10 @@ void tst_menus::helpCommands() {
     QStringList commands;
     QList<QUrl> opened;
     seams().help = [&commands](const QString& c, int) { commands << c; };
-    seams().openUrl = [&opened](const QUrl& url) { opened << url; };
+    seams().openUrl = [&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    };
     frmMain& main = f.main();
     main.menus().item(name)->trigger();
     if (command.isEmpty()) {

@@ -35,11 +35,15 @@ public:
     QString path;
     QString filter;
 
+    QString chosenFilter; // reported as the filter the user picked, when set
+
     QString getSaveFileName(QWidget*, const QString&, const QString& startPath,
-                            const QString& fileFilter, QString*) override {
+                            const QString& fileFilter, QString* selectedFilter) override {
         ++calls;
         path = startPath;
         filter = fileFilter;
+        if (selectedFilter && !chosenFilter.isEmpty())
+            *selectedFilter = chosenFilter;
         return answer;
     }
 };
@@ -141,6 +145,9 @@ private slots:
     void failingTargetGivesOneBoxAndKeepsTheFile();
     void withoutTimetableWindowNothingHappens();
     void bitmapIsTheWholeGrid();
+    void nameWithoutExtensionGetsTheTypes_data();
+    void nameWithoutExtensionGetsTheTypes();
+    void bitmapIsClosedOnEverySide();
 };
 
 void tst_output::reportCountsEverySlotOfEachTutor() {
@@ -208,7 +215,7 @@ void tst_output::exportsMatchTheGoldenFiles() {
     const int id = addSmallTimetable(f);
     QVERIFY(f.activateOpen(id));
     SaveDialog dialog;
-    dialog.answer = f.folder() + "/out";
+    dialog.answer = f.folder() + "/out.txt";
     seams().commonDialog = &dialog;
 
     QVERIFY(f.trigger(item));
@@ -321,7 +328,7 @@ void tst_output::failingTargetGivesOneBoxAndKeepsTheFile_data() {
     QTest::addColumn<QString>("target");
     for (const QString& item : ExportItems) {
         QTest::addRow("%s, missing folder", qPrintable(item)) << item << "missing/out.file";
-        QTest::addRow("%s, a folder", qPrintable(item)) << item << "folder";
+        QTest::addRow("%s, a folder", qPrintable(item)) << item << "folder.out";
     }
 }
 
@@ -330,8 +337,8 @@ void tst_output::failingTargetGivesOneBoxAndKeepsTheFile() {
     QFETCH(QString, target);
     TestFixture f;
     QVERIFY(f.activateOpen(addSmallTimetable(f)));
-    QVERIFY(QDir(f.folder()).mkdir("folder"));
-    writeFile(f.folder() + "/folder/kept.txt", "kept");
+    QVERIFY(QDir(f.folder()).mkdir("folder.out"));
+    writeFile(f.folder() + "/folder.out/kept.txt", "kept");
     SaveDialog dialog;
     dialog.answer = f.folder() + "/" + target;
     seams().commonDialog = &dialog;
@@ -343,11 +350,11 @@ void tst_output::failingTargetGivesOneBoxAndKeepsTheFile() {
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(dialog.answer)), qPrintable(box.text));
     // A reason follows the name.
     QVERIFY2(box.text.section("\n\n", 1).trimmed().size() > 3, qPrintable(box.text));
-    QVERIFY(QFileInfo(f.folder() + "/folder").isDir());
-    QCOMPARE(readFile(f.folder() + "/folder/kept.txt"), QByteArray("kept"));
+    QVERIFY(QFileInfo(f.folder() + "/folder.out").isDir());
+    QCOMPARE(readFile(f.folder() + "/folder.out/kept.txt"), QByteArray("kept"));
     QVERIFY(!QFileInfo::exists(f.folder() + "/missing"));
     // The program goes on: the next export works.
-    dialog.answer = f.folder() + "/next";
+    dialog.answer = f.folder() + "/next.out";
     QVERIFY(f.trigger(item));
     QVERIFY(QFileInfo(dialog.answer).size() > 0);
     QCOMPARE(f.boxes.calls.size(), 1);
@@ -394,6 +401,77 @@ void tst_output::bitmapIsTheWholeGrid() {
     QCOMPARE(image.pixelColor(x, y), unavailable);
     // The last column, which the window does not show, is in the picture too.
     QCOMPARE(image.pixelColor(image.width() - 5, y), g.data().backColorAt(2, 3));
+}
+
+void tst_output::nameWithoutExtensionGetsTheTypes_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosenFilter"); // "" when the dialog reports none
+    QTest::addColumn<QString>("saved");
+    const QString csv = "mnuFileSaveAsCSV", web = "mnuFileSaveAsWebPage",
+                  image = "mnuFileSaveAsImage";
+    const QList<QStringList> rows = {
+        {"CSV", csv, "7b", "", "7b.csv"},
+        {"web page", web, "7b", "", "7b.htm"},
+        {"bitmap", image, "7b", "", "7b.bmp"},
+        {"text documents chosen", csv, "7b", "Text documents (*.txt)", "7b.txt"},
+        {"HTML chosen", web, "7b", "HTML (*.html)", "7b.html"},
+        {"extension kept", csv, "7b.txt", "CSV (*.csv)", "7b.txt"},
+        {"any extension kept", image, "week 1.7b", "", "week 1.7b"},
+        {"dot at the end", image, "7b.", "", "7b.bmp"},
+        {"dot in the folder", csv, "term.2/7b", "", "term.2/7b.csv"},
+        {"hidden file", web, ".7b", "", ".7b.htm"},
+    };
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void tst_output::nameWithoutExtensionGetsTheTypes() {
+    QFETCH(QString, item);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosenFilter);
+    QFETCH(QString, saved);
+    TestFixture f;
+    QVERIFY(f.activateOpen(addSmallTimetable(f)));
+    QVERIFY(QDir(f.folder()).mkdir("term.2"));
+    SaveDialog dialog;
+    dialog.answer = f.folder() + "/" + typed;
+    dialog.chosenFilter = chosenFilter;
+    seams().commonDialog = &dialog;
+
+    QVERIFY(f.trigger(item));
+    QVERIFY(f.boxes.calls.isEmpty());
+    QVERIFY(QFileInfo(f.folder() + "/" + saved).size() > 0);
+    if (saved != typed)
+        QVERIFY(!QFileInfo::exists(dialog.answer));
+}
+
+// Cells draw their right and bottom lines; the picture also has lines along its top and left
+// edges, where the grid's frame closes it on screen.
+void tst_output::bitmapIsClosedOnEverySide() {
+    TestFixture f;
+    const frmTableWindow* window = f.activateOpen(addSmallTimetable(f));
+    QVERIFY(window);
+    SaveDialog dialog;
+    dialog.answer = f.folder() + "/grid.bmp";
+    seams().commonDialog = &dialog;
+    QVERIFY(f.trigger("mnuFileSaveAsImage"));
+    QImage image;
+    QVERIFY(image.load(dialog.answer, "BMP"));
+    const QColor line = window->g().data().colors().gridFixed;
+    QCOMPARE(line, window->g().data().colors().grid); // one colour for every line of a timetable
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (int x = 0; x <= right; ++x) {
+        QCOMPARE(image.pixelColor(x, 0), line);
+        QCOMPARE(image.pixelColor(x, bottom), line);
+    }
+    for (int y = 0; y <= bottom; ++y) {
+        QCOMPARE(image.pixelColor(0, y), line);
+        QCOMPARE(image.pixelColor(right, y), line);
+    }
+    // Inside the edges, the cells as before: the corner cell's own colour.
+    QCOMPARE(image.pixelColor(2, 2), window->g().data().colors().backFixed);
 }
 
 QTEST_MAIN(tst_output)

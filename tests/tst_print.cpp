@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTransform>
 
 using namespace TestData;
 
@@ -32,6 +33,7 @@ public:
     int setupCalls = 0;
     int highlightSeen = -1;
     const FlexGrid* grid = nullptr;
+    std::optional<QPageSize> paper; // chosen in the printer dialog
     QPageLayout::Orientation setupStartedWith = QPageLayout::Landscape;
 
     bool choosePrinter(QWidget*, QPrinter& printer) override {
@@ -40,6 +42,8 @@ public:
             highlightSeen = grid->HighLight();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
+        if (paper)
+            printer.setPageSize(*paper);
         return accept;
     }
     bool pageSetup(QWidget*, QPrinter& printer) override {
@@ -60,6 +64,51 @@ int pdfPages(const QString& path) {
     return int(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
+// The uncompressed content streams of a PDF file.
+QList<QByteArray> pdfContents(const QByteArray& pdf) {
+    QList<QByteArray> contents;
+    static const QRegularExpression stream("/FlateDecode[^>]*>>\\s*stream\\r?\\n");
+    for (const QRegularExpressionMatch& match : stream.globalMatch(QString::fromLatin1(pdf))) {
+        const qsizetype start = match.capturedEnd();
+        const qsizetype end = pdf.indexOf("endstream", start);
+        // qUncompress wants the expected size first; a generous one does.
+        QByteArray zlib("\x01\x00\x00\x00", 4);
+        zlib += pdf.mid(start, end - start);
+        contents << qUncompress(zlib);
+    }
+    return contents;
+}
+
+// Where the filled rectangles (cell backgrounds and grid lines) of a one-page PDF that Qt wrote
+// lie together, in inches from the page's top-left corner; the grid is drawn of nothing else.
+QRectF filledArea(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray pdf = file.readAll();
+    const QRegularExpressionMatch media =
+        QRegularExpression("/MediaBox \\[0 0 [\\d.]+ ([\\d.]+)\\]").match(QString::fromLatin1(pdf));
+    const double pageHeight = media.captured(1).toDouble();
+    QRectF area;
+    for (const QByteArray& content : pdfContents(pdf)) {
+        const QList<QByteArray> tokens = content.simplified().split(' ');
+        QTransform toPage; // device pixels to points
+        for (qsizetype i = 6; i < tokens.size(); ++i) {
+            auto number = [&](qsizetype back) { return tokens[i - back].toDouble(); };
+            if (tokens[i] == "cm")
+                toPage =
+                    QTransform(number(6), number(5), number(4), number(3), number(2), number(1));
+            if (tokens[i] == "re" && i + 1 < tokens.size() && tokens[i + 1] == "f") {
+                const QRectF points =
+                    toPage.mapRect(QRectF(number(4), number(3), number(2), number(1)));
+                area |= QRectF(points.left() / 72, (pageHeight - points.bottom()) / 72,
+                               points.width() / 72, points.height() / 72);
+            }
+        }
+    }
+    return area;
+}
+
 // A PDF printer with a known printable area: Letter less a quarter inch on every side.
 void useLetterWithQuarterInchBorder(QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -75,18 +124,46 @@ bool blackNear(const QImage& image, const QPoint& at) {
     return false;
 }
 
-// A class timetable of two days and two periods open in its window, the printer dialogs
-// answered by `dialogs`.
+// The whole grid's size at its own size on paper, in inches.
+QSizeF gridInches(const FlexGrid& g) {
+    int width = 0;
+    int height = 0;
+    for (int c = 0; c < g.Cols(); ++c)
+        width += g.ColWidth(c);
+    for (int r = 0; r < g.Rows(); ++r)
+        height += g.RowHeight(r);
+    return QSizeF(width, height) / 1440;
+}
+
+// The dark runs along one row of pixels: the grid lines crossed.
+int darkRuns(const QImage& image, int y) {
+    int runs = 0;
+    bool inRun = false;
+    for (int x = 0; x < image.width(); ++x) {
+        const bool dark = image.pixelColor(x, y).lightness() < 100;
+        runs += dark && !inRun;
+        inRun = dark;
+    }
+    return runs;
+}
+
+// A class timetable at the default sizes open in its window (two days and two periods unless
+// told), the printer dialogs answered by `dialogs`.
 struct OpenTimetable {
     TestFixture f;
     PrintDialogs dialogs;
     frmTableWindow* window = nullptr;
     PrintCommands& commands() { return f.outputCommands().printCommands(); }
 
-    OpenTimetable() {
+    explicit OpenTimetable(int days = 2, int periods = 2) {
         const SmallSchool school = addSmallSchool(f.db());
-        const int id = addTimetable(f.db(), "Class", school.c7A, {"Monday", "Tuesday"},
-                                    {{"09:00:00"}, {"10:00:00"}});
+        QStringList dayNames;
+        for (int day = 1; day <= days; ++day)
+            dayNames << QString("Day %1").arg(day);
+        QList<Period> starts;
+        for (int period = 0; period < periods; ++period)
+            starts << Period{QString("%1:00:00").arg(8 + period, 2, 10, QChar('0'))};
+        const int id = addTimetable(f.db(), "Class", school.c7A, dayNames, starts);
         window = f.openTimetable(id);
         dialogs.pdfPath = f.folder() + "/out.pdf";
         dialogs.grid = &window->g();
@@ -110,6 +187,10 @@ private slots:
     void kitFitsTheLetterPageIntoTheSurface();
     void kitDrawsOnTheSurfaceWithoutOffsets();
     void previewDrawsThePageAndPrintsTheGrid();
+    void printHoldsTheWholeGrid_data();
+    void printHoldsTheWholeGrid();
+    void previewShowsTheWholeGridAsPrinted_data();
+    void previewShowsTheWholeGridAsPrinted();
 };
 
 void tst_print::printCancelledPrintsNothingAndRestoresTheHighlight() {
@@ -257,19 +338,105 @@ void tst_print::previewDrawsThePageAndPrintsTheGrid() {
         }
         return int(QDialog::Rejected);
     };
+    const QPrinter& printer = o.commands().printer();
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Inch).size();
+    const QRectF printable = printer.pageRect(QPrinter::Inch);
     // The item is hidden, so no user can choose it: run its command as the menu would.
     emit o.f.main().menus().item("mnuFilePrintPreview")->triggered();
     QCOMPARE(texts, QStringList({"Print Preview", "&Print", "Print &Setup", "Close"}));
-    // The grid at its own size from the top-left corner, over the page.
-    QVERIFY(grid.width() < page.width() && grid.height() < page.height());
-    const QPoint inGrid(grid.width() - 3, grid.height() - 3);
-    QCOMPARE(page.pixelColor(inGrid), grid.pixelColor(inGrid));
+    // The grid at its own size on the printer's page (as it was before Print Setup), from the
+    // printable area's top-left: its fixed corner cell there, the lines of its three columns,
+    // then the page's white.
+    const double scale = page.height() / paper.height();
+    const QPoint origin = (printable.topLeft() * scale).toPoint();
+    const int right = origin.x() + qRound(gridInches(o.window->g()).width() * scale);
+    QCOMPARE(page.pixelColor(origin + QPoint(3, 3)), grid.pixelColor(3, 3));
+    QCOMPARE(darkRuns(page, origin.y() + 3), 3);
+    int lastDark = page.width() - 1;
+    while (lastDark > 0 && page.pixelColor(lastDark, origin.y() + 3).lightness() >= 100)
+        --lastDark;
+    QVERIFY(std::abs(lastDark + 1 - right) <= 2);
     // The frame's bottom edge, below the grid.
-    const double scale = page.height() / 11.0;
     QVERIFY(blackNear(page, {qRound(4 * scale), qRound(10 * scale)}));
     // Print prints the grid, not the page; Print Setup opens the page setup.
     QCOMPARE(pdfPages(o.dialogs.pdfPath), 1);
     QCOMPARE(o.dialogs.setupCalls, 1);
+}
+
+void tst_print::printHoldsTheWholeGrid_data() {
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("periods");
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("8 periods, A4") << QPageSize::A4 << 5 << 8 << true;
+    QTest::newRow("8 periods, Letter") << QPageSize::Letter << 5 << 8 << true;
+    QTest::newRow("15 days, Letter") << QPageSize::Letter << 15 << 2 << true;
+    QTest::newRow("fits A4") << QPageSize::A4 << 5 << 6 << false;
+}
+
+// A grid larger than the printable area is scaled down to fit, keeping its proportions; one
+// that fits is printed at its own size. Either way from the printable area's top-left.
+void tst_print::printHoldsTheWholeGrid() {
+    QFETCH(QPageSize::PageSizeId, paper);
+    QFETCH(int, days);
+    QFETCH(int, periods);
+    QFETCH(bool, scaled);
+    OpenTimetable o(days, periods);
+    o.dialogs.paper = QPageSize(paper);
+    QVERIFY(o.f.trigger("mnuFilePrint"));
+    QCOMPARE(pdfPages(o.dialogs.pdfPath), 1);
+
+    const QRectF printable = o.commands().printer().pageRect(QPrinter::Inch);
+    const QSizeF own = gridInches(o.window->g());
+    const QRectF drawn = filledArea(o.dialogs.pdfPath);
+    QCOMPARE(own.width() > printable.width() || own.height() > printable.height(), scaled);
+    constexpr double Inch = 0.01; // rounding of the printable area's inches
+    QVERIFY2(std::abs(drawn.left() - printable.left()) < Inch,
+             qPrintable(QString::number(drawn.left())));
+    QVERIFY(std::abs(drawn.top() - printable.top()) < Inch);
+    QVERIFY2(drawn.right() <= printable.right() + Inch,
+             qPrintable(QString("%1 > %2").arg(drawn.right()).arg(printable.right())));
+    QVERIFY(drawn.bottom() <= printable.bottom() + Inch);
+    if (scaled) {
+        QVERIFY(std::max(drawn.width() / printable.width(), drawn.height() / printable.height()) >
+                0.99);
+        QVERIFY(std::abs(drawn.width() / drawn.height() - own.width() / own.height()) < 0.01);
+    } else {
+        QVERIFY(std::abs(drawn.width() - own.width()) < Inch);
+        QVERIFY(std::abs(drawn.height() - own.height()) < Inch);
+    }
+}
+
+void tst_print::previewShowsTheWholeGridAsPrinted_data() {
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::newRow("A4") << QPageSize::A4;
+    QTest::newRow("Letter") << QPageSize::Letter;
+}
+
+// The preview shows the printer's page with the grid where and as the print puts it.
+void tst_print::previewShowsTheWholeGridAsPrinted() {
+    QFETCH(QPageSize::PageSizeId, paper);
+    OpenTimetable o(5, 8);
+    QPrinter& printer = o.commands().printer();
+    printer.setPageSize(QPageSize(paper));
+    QImage page;
+    int calls = 0;
+    seams().modal = [&](QDialog& dialog) {
+        if (auto* preview = qobject_cast<frmPrintPreview*>(&dialog); preview && ++calls == 1)
+            page = preview->Picture1().page();
+        return int(QDialog::Rejected);
+    };
+    emit o.f.main().menus().item("mnuFilePrintPreview")->triggered();
+    QCOMPARE(calls, 1);
+
+    const QSizeF paperInches = printer.pageLayout().fullRect(QPageLayout::Inch).size();
+    QVERIFY(std::abs(page.width() - page.height() * paperInches.width() / paperInches.height()) <=
+            1);
+    // Just below the grid's top edge, across the header row: the right-hand line of every
+    // column, the fixed one and the eight periods, is on the page.
+    const double pixelsPerInch = page.height() / paperInches.height();
+    const int y = qRound(printer.pageRect(QPrinter::Inch).top() * pixelsPerInch) + 2;
+    QCOMPARE(darkRuns(page, y), 9);
 }
 
 QTEST_MAIN(tst_print)

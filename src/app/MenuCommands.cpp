@@ -103,5 +103,5 @@ void MenuCommands::mnuHelpSearch_Click() {
 }
 
 void MenuCommands::openMakerWebPage() {
-    Shell::openUrl(ProgramInfo::makerWebPage());
+    Shell::openWebPage(ProgramInfo::makerWebPage(), &m_main);
 }

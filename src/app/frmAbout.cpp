@@ -88,7 +88,6 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// A failure to open the page is not reported: the desktop shows its own message, if any.
 void frmAbout::openWebPage() {
-    Shell::openUrl(ProgramInfo::makerWebPage());
+    Shell::openWebPage(ProgramInfo::makerWebPage(), this);
 }

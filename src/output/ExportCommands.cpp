@@ -2,6 +2,7 @@
 
 #include "ExportFile.h"
 #include "ExportText.h"
+#include "FileNames.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/CommonDialog.h"
@@ -17,14 +18,16 @@ ExportCommands::ExportCommands(frmMain& main, QObject* parent) : QObject(parent)
 }
 
 void ExportCommands::mnuFileSaveAsCSV_Click() {
-    saveAs(QStringLiteral("Save As CSV"), QStringLiteral("CSV (*.csv);;Text documents (*.txt)"),
+    saveAs({QStringLiteral("Save As CSV"), QStringLiteral("CSV (*.csv);;Text documents (*.txt)"),
+            QStringLiteral("csv")},
            [](const frmTableWindow& window) -> Result<QByteArray> {
                return csvText(window.g().data()).toUtf8();
            });
 }
 
 void ExportCommands::mnuFileSaveAsWebPage_Click() {
-    saveAs(QStringLiteral("Save As Web Page"), QStringLiteral("HTML (*.html);;HTM (*.htm)"),
+    saveAs({QStringLiteral("Save As Web Page"), QStringLiteral("HTML (*.html);;HTM (*.htm)"),
+            QStringLiteral("htm")},
            [](const frmTableWindow& window) -> Result<QByteArray> {
                // Only ASCII is left after the character references.
                return htmlText(window.g().data(), LiteralText::windowTitle(window)).toLatin1();
@@ -32,18 +35,22 @@ void ExportCommands::mnuFileSaveAsWebPage_Click() {
 }
 
 void ExportCommands::mnuFileSaveAsImage_Click() {
-    saveAs(QStringLiteral("Save As Image"), QStringLiteral("Bitmap (*.bmp)"),
-           [](const frmTableWindow& window) { return ExportFile::bitmap(window.g().picture()); });
+    saveAs(
+        {QStringLiteral("Save As Image"), QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("bmp")},
+        [](const frmTableWindow& window) { return ExportFile::bitmap(window.g().picture()); });
 }
 
-void ExportCommands::saveAs(const QString& caption, const QString& filter, const Content& content) {
+void ExportCommands::saveAs(const FileType& type, const Content& content) {
     const frmTableWindow* window = m_main.activeTableWindow();
     if (!window)
         return;
-    const QString path =
-        commonDialog().getSaveFileName(&m_main, caption, QString(), filter, nullptr);
-    if (path.isEmpty())
+    QString chosenFilter;
+    const QString typed = commonDialog().getSaveFileName(&m_main, type.caption, QString(),
+                                                         type.filter, &chosenFilter);
+    if (typed.isEmpty())
         return;
+    const QString path = FileNames::withExtension(
+        typed, FileNames::filterExtension(chosenFilter).value_or(type.extension));
     Result<QByteArray> bytes = content(*window);
     Result<void> written =
         bytes ? ExportFile::write(path, bytes.value()) : Result<void>(bytes.error());

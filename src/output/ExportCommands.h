@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -22,8 +23,13 @@ public:
     void mnuFileSaveAsImage_Click();
 
 private:
+    struct FileType {
+        QString caption;
+        QString filter;
+        QString extension; // given to a name typed without one, unless the filter chosen has one
+    };
     using Content = std::function<Result<QByteArray>(const frmTableWindow&)>;
-    void saveAs(const QString& caption, const QString& filter, const Content& content);
+    void saveAs(const FileType& type, const Content& content);
 
     frmMain& m_main;
 };

@@ -1,5 +1,6 @@
 #include "PrintCommands.h"
 
+#include "PrintKit.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "frmPrintPreview.h"
@@ -9,7 +10,6 @@
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -29,13 +29,13 @@ private:
     FlexGrid& m_grid;
 };
 
-// Paints the whole grid at its natural size: one twip on screen is one twip on paper.
 bool printGrid(const FlexGrid& grid, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer))
+    PrintKit kit(printer);
+    const QSizeF paper = PrintCommands::paperInches(printer);
+    if (!kit.BeginPrintPage(nullptr, true, paper.width(), paper.height()))
         return false;
-    grid.paintAll(painter, printer.resolution() / 1440.0);
-    return painter.end();
+    kit.PrintGrid(grid);
+    return kit.EndPrintPage();
 }
 
 } // namespace
@@ -47,6 +47,10 @@ PrintCommands::PrintCommands(frmMain& main, QObject* parent)
 }
 
 PrintCommands::~PrintCommands() = default;
+
+QSizeF PrintCommands::paperInches(const QPrinter& printer) {
+    return printer.pageLayout().fullRect(QPageLayout::Inch).size();
+}
 
 void PrintCommands::DoPageSetup() {
     // Each page setup starts from the system's default printer, not from the last choice.
@@ -76,6 +80,6 @@ void PrintCommands::mnuFilePrintPreview_Click() {
     const frmTableWindow* window = m_main.activeTableWindow();
     if (!window)
         return;
-    frmPrintPreview preview(*this, window->g().picture(), &m_main);
+    frmPrintPreview preview(*this, window->g(), &m_main);
     runModal(preview);
 }

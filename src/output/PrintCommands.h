@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSizeF>
 
 #include <memory>
 
@@ -16,12 +17,14 @@ public:
     ~PrintCommands() override;
 
     QPrinter& printer() const { return *m_printer; }
+    // The printer's paper, as it lies (its orientation applied).
+    static QSizeF paperInches(const QPrinter& printer);
 
     // The page-setup dialog, opened on the system's default printer. On OK its printer, paper
     // size, paper source and orientation become the program's; the margins are not used.
     void DoPageSetup();
-    // Prints the active timetable's whole grid at its screen size, at the top-left of the
-    // printable area, on one page.
+    // Prints the active timetable's whole grid on one page, at the top-left of the printable
+    // area: at its screen size, or scaled down to fit the page when it is larger.
     void DoPrint();
     void mnuFilePrintPreview_Click();
 

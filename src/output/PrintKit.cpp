@@ -1,17 +1,32 @@
 #include "PrintKit.h"
 
 #include "PageSurface.h"
+#include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 
 #include <QImage>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // Page measures are sums of decimal inches: an edge exactly on the limit must still count.
 constexpr double Tolerance = 1e-9;
+
+// The scale, 1 at most, at which the grid drawn with `pixelsPerTwip` fits into `room`. Each row
+// and column is rounded to whole pixels, so a first guess may overshoot a little: try again.
+double fitScale(const FlexGrid& grid, double pixelsPerTwip, const QSizeF& room) {
+    double scale = 1;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QSize drawn = grid.paintedSize(pixelsPerTwip * scale);
+        if (drawn.width() <= room.width() && drawn.height() <= room.height())
+            break;
+        scale *= std::min(room.width() / drawn.width(), room.height() / drawn.height());
+    }
+    return scale;
+}
 
 } // namespace
 
@@ -62,6 +77,10 @@ QRectF PrintKit::deviceRect(double x, double y, double width, double height) con
     return {left * ppi, top * ppi, width * ppi, height * ppi};
 }
 
+QRectF PrintKit::printableRect() const {
+    return {m_offsetX, m_offsetY, m_pageWidth - 2 * m_offsetX, m_pageHeight - 2 * m_offsetY};
+}
+
 bool PrintKit::fitsPrintable(double x, double y, double width, double height) const {
     return x >= m_offsetX - Tolerance && y >= m_offsetY - Tolerance && width >= 0 && height >= 0 &&
            x + width <= m_pageWidth - m_offsetX + Tolerance &&
@@ -85,6 +104,17 @@ void PrintKit::PrintPictureBox(const QImage& picture, double x, double y, double
     const QRect destination(qRound(exact.left()), qRound(exact.top()), qRound(exact.width()),
                             qRound(exact.height()));
     m_painter.drawImage(destination, picture);
+}
+
+void PrintKit::PrintGrid(const FlexGrid& grid) {
+    const QRectF printable = printableRect();
+    const QRectF room =
+        deviceRect(printable.x(), printable.y(), printable.width(), printable.height());
+    const double ownSize = pixelsPerInch() / 1440;
+    m_painter.save();
+    m_painter.translate(room.topLeft());
+    grid.paintAll(m_painter, ownSize * fitScale(grid, ownSize, room.size()));
+    m_painter.restore();
 }
 
 bool PrintKit::EndPrintPage() {

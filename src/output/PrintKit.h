@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRectF>
 
+class FlexGrid;
 class PageSurface;
 class QImage;
 class QPrinter;
@@ -23,6 +24,10 @@ public:
     // The picture stretched into the rectangle; nothing when the rectangle leaves the
     // printable part of the page or has a negative size.
     void PrintPictureBox(const QImage& picture, double x, double y, double width, double height);
+    // The whole grid from the top-left corner of the printable part of the page: at its own
+    // size (a twip on screen is a twip on paper) when it fits there, else scaled down to fit,
+    // keeping its proportions.
+    void PrintGrid(const FlexGrid& grid);
     // Finishes the page (on the printer: sends the document). False when that failed.
     bool EndPrintPage();
 
@@ -40,6 +45,8 @@ public:
 
 private:
     void fitSurface(PageSurface& target);
+    // The printable part of the page, in page inches.
+    QRectF printableRect() const;
     double pixelsPerInch() const;
 
     QPrinter& m_printer;

@@ -3,21 +3,13 @@
 #include "PageSurface.h"
 #include "PrintCommands.h"
 #include "PrintKit.h"
+#include "platform/FlexGrid.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr double LetterWidth = 8.5;
-constexpr double LetterHeight = 11;
-
-} // namespace
-
-frmPrintPreview::frmPrintPreview(PrintCommands& commands, const QImage& gridPicture,
-                                 QWidget* parent)
+frmPrintPreview::frmPrintPreview(PrintCommands& commands, const FlexGrid& grid, QWidget* parent)
     : QDialog(parent), m_commands(commands) {
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -42,21 +34,21 @@ frmPrintPreview::frmPrintPreview(PrintCommands& commands, const QImage& gridPict
     connect(m_cmdOK, &QPushButton::clicked, &m_commands, &PrintCommands::DoPrint);
     connect(m_cmdSetup, &QPushButton::clicked, &m_commands, &PrintCommands::DoPageSetup);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    drawPage(gridPicture);
+    drawPage(grid);
 }
 
 QSize frmPrintPreview::surfaceSize() {
     return {480, 560};
 }
 
-void frmPrintPreview::drawPage(const QImage& gridPicture) {
+void frmPrintPreview::drawPage(const FlexGrid& grid) {
+    const QSizeF paper = PrintCommands::paperInches(m_commands.printer());
     PrintKit kit(m_commands.printer());
-    kit.BeginPrintPage(m_page, false, LetterWidth, LetterHeight);
+    kit.BeginPrintPage(m_page, false, paper.width(), paper.height());
     kit.PrintBox(1, 1, 6.5, 9);
     kit.PrintLine(1.1, 2, 7.4, 2);
-    kit.PrintPictureBox(gridPicture, 1.1, 1.1, 0.8, 0.8);
+    kit.PrintPictureBox(grid.picture(), 1.1, 1.1, 0.8, 0.8);
+    // Over the rest, the grid where and as the print puts it.
+    kit.PrintGrid(grid);
     kit.EndPrintPage();
-    // The grid at its own size over the page, from the page's top-left corner.
-    QPainter painter(&m_page->page());
-    painter.drawImage(0, 0, gridPicture);
 }

@@ -1,18 +1,19 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 
+class FlexGrid;
 class PageSurface;
 class PrintCommands;
 class QPushButton;
 
-// A US Letter page with a frame, a rule and the active timetable's grid, drawn once as the
-// dialog opens. Print prints the grid itself, not this page.
+// The printer's page with a frame, a rule and the active timetable's grid, the grid placed and
+// sized as a print puts it, drawn once as the dialog opens. Print prints the grid, not the
+// frame and rule.
 class frmPrintPreview : public QDialog {
     Q_OBJECT
 public:
-    frmPrintPreview(PrintCommands& commands, const QImage& gridPicture, QWidget* parent);
+    frmPrintPreview(PrintCommands& commands, const FlexGrid& grid, QWidget* parent);
 
     PageSurface& Picture1() const { return *m_page; }
     QPushButton& cmdOK() const { return *m_cmdOK; }
@@ -23,7 +24,7 @@ public:
     static QSize surfaceSize();
 
 private:
-    void drawPage(const QImage& gridPicture);
+    void drawPage(const FlexGrid& grid);
 
     PrintCommands& m_commands;
     PageSurface* m_page = nullptr;

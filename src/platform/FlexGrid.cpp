@@ -505,6 +505,13 @@ QSize FlexGrid::fullSizePixels() const {
     return FlexGridLayout::whole(*m_data, Twips::perPixel()).size();
 }
 
+QSize FlexGrid::paintedSize(double pixelsPerTwip) const {
+    if (pixelsPerTwip <= 0) {
+        return {};
+    }
+    return FlexGridLayout::whole(*m_data, 1.0 / pixelsPerTwip).size();
+}
+
 void FlexGrid::paintAll(QPainter& painter, double pixelsPerTwip) const {
     if (pixelsPerTwip <= 0) {
         return;
@@ -523,6 +530,7 @@ QImage FlexGrid::picture() const {
     image.fill(BackColor());
     QPainter painter(&image);
     paintAll(painter, 1.0 / Twips::perPixel());
+    FlexGridPainter(*m_data, font(), Twips::perPixel()).paintTopLeftEdges(painter, image.rect());
     return image;
 }
 

@@ -119,10 +119,13 @@ public:
 
     // Size in pixels of the whole grid, every row and column, at screen resolution.
     QSize fullSizePixels() const;
+    // Size in device pixels of the whole grid as paintAll draws it with `pixelsPerTwip`.
+    QSize paintedSize(double pixelsPerTwip) const;
     // Draws the whole grid (all rows and columns, from the top-left) with `pixelsPerTwip`
     // device pixels per twip, starting at the painter's origin. No selection or focus marks.
     void paintAll(QPainter& painter, double pixelsPerTwip) const;
-    // The whole grid drawn by paintAll at screen resolution, fullSizePixels() in size. A null
+    // The whole grid drawn by paintAll at screen resolution, fullSizePixels() in size, closed
+    // by lines along its top and left edges as the grid's frame closes it on screen. A null
     // image when memory for one that size cannot be had.
     QImage picture() const;
 

@@ -55,6 +55,15 @@ void FlexGridPainter::paint(QPainter& painter, const FlexGridLayout& layout, con
     }
 }
 
+void FlexGridPainter::paintTopLeftEdges(QPainter& painter, const QRect& whole) const {
+    const int line = twipsToPixels(LineTwips);
+    const FlexGridColors& colors = m_data.colors();
+    // The top edge runs along the fixed row; the left along the fixed column, if there is one.
+    painter.fillRect(QRect(whole.left(), whole.top(), whole.width(), line), colors.gridFixed);
+    painter.fillRect(QRect(whole.left(), whole.top() + line, line, whole.height() - line),
+                     m_data.fixedCols() > 0 ? colors.gridFixed : colors.grid);
+}
+
 void FlexGridPainter::paintCell(QPainter& painter, int row, int col, const QRect& rect,
                                 Marks marks) const {
     const bool fixed = m_data.isFixed(row, col);

@@ -22,6 +22,9 @@ public:
     // Draws the cells of `layout` that meet `area` (in the painter's coordinates).
     void paint(QPainter& painter, const FlexGridLayout& layout, const QRect& area,
                Marks marks) const;
+    // Lines along the top and left edges of `whole`: cells draw only their right and bottom
+    // lines, so a picture of the grid is open on those two sides without them.
+    void paintTopLeftEdges(QPainter& painter, const QRect& whole) const;
 
 private:
     void paintCell(QPainter& painter, int row, int col, const QRect& rect, Marks marks) const;

@@ -15,7 +15,7 @@ struct MsgBoxCall;
 struct Seams {
     std::function<int(const MsgBoxCall&)> msgBox; // answers message boxes
     std::function<int(QDialog&)> modal;           // runs modal dialogs and wizard pages
-    std::function<void(const QUrl&)> openUrl;     // opens a web address
+    std::function<bool(const QUrl&)> openUrl;     // opens a web address; false on failure
     std::function<double()> rnd;                  // the random source of Rnd()
     std::function<QPoint()> cursorPos;            // the mouse pointer, in screen pixels
     // Takes the help commands instead of the help window: "contents", "index" and "search"

@@ -12,6 +12,7 @@
 #include "platform/LiteralText.h"
 #include "platform/ModalRunner.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowCaption.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -71,6 +72,7 @@ frmManage::frmManage(frmMain& main) : QDialog(&main), m_main(main) {
     }
     connect(m_tsMain, &QTabBar::currentChanged, this, &frmManage::tsMain_Click);
     Form_Load();
+    WindowCaption::keepCaptionWhole(*this);
 }
 
 void frmManage::buildFrame(NameLists::List list) {
