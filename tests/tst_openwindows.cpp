@@ -230,7 +230,10 @@ void tst_openwindows::draggedSizesOutliveARedraw() {
     g.setColWidth(2, storedWidth + 600);
     g.setRowHeight(1, storedHeight + 300);
 
+    WizardScript script(2); // the manage dialog, closed at once
+    script.then([](QDialog& dialog) { press(dialog, "cmdCancel0"); });
     QVERIFY(f.trigger(command));
+    QCOMPARE(script.finished(), command == "mnuToolsManageTutors");
     QCOMPARE(g.ColWidth(2), storedWidth + 600);
     QCOMPARE(g.RowHeight(1), storedHeight + 300);
     QCOMPARE(g.ColWidth(1), storedWidth);
