@@ -77,6 +77,8 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
 frmMain::~frmMain() {
     // Children going away must not call back into a window that is being destroyed.
     m_mdiArea->disconnect(this);
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        sub->disconnect(this);
     m_treeBars->disconnect(this);
     m_treeBars->disconnect(m_cellEditor);
 }
@@ -160,10 +162,11 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     MenuCommands::leaveCloseKeyToFileClose(*sub);
     // The sizes the user dragged are stored as soon as they work in another window.
-    connect(sub, &QMdiSubWindow::windowStateChanged, window,
-            [this, window](Qt::WindowStates before, Qt::WindowStates now) {
-                if (before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive))
-                    SaveTable(*window);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, shown = QPointer<frmTableWindow>(window)](Qt::WindowStates before,
+                                                             Qt::WindowStates now) {
+                if (shown && before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive))
+                    SaveTable(*shown);
             });
     LiteralText::setWindowTitle(*window, title.value());
     addViewTableItem(timetableId, title.value());
