@@ -86,6 +86,7 @@ class tst_openwindows : public QObject {
     Q_OBJECT
 private slots:
     void aWriteShowsInTheTutorsAndRoomsWindowsWithoutMovingThem();
+    void aClickCostsTheSameWithManyWindowsOpen();
     void replaceLeavesNoStaleTextInOtherWindows();
     void findFindsALessonEnteredInAnotherWindow();
     void aDeleteInManageShowsInEveryOpenWindow();
@@ -130,6 +131,35 @@ void tst_openwindows::aWriteShowsInTheTutorsAndRoomsWindowsWithoutMovingThem() {
     QCOMPARE(placeOf(ann->g()), (QList<int>{2, 1, 2, 2}));
     QCOMPARE(f.main().picLeftBar().selectedId(TreeBars::Tutors), s.ann);
     QVERIFY(f.boxes.calls.isEmpty());
+}
+
+// The statements a click on Ann runs in 7A's Mon 9:00, with `others` more classes' timetables
+// open besides 7A's, Ann's and R1's.
+int statementsOfAClick(int others) {
+    TestFixture f;
+    const School s = makeSchool(f);
+    for (int i = 0; i < others; ++i) {
+        const int classId = addName(f.db(), "Class", QStringLiteral("8%1").arg(i));
+        addTimetable(f.db(), "Class", classId, {"Mon", "Tue"}, {{"09:00:00", 40}});
+    }
+    f.main();
+    frmTableWindow* w = f.activateOpen(s.tt7A);
+    if (!w || f.main().timetableWindows().size() != 4 + others)
+        return -1;
+    selectCells(w->g(), 1, 1);
+    expand(f.main().picLeftBar(), TreeBars::Tutors);
+    int statements = 0;
+    f.db().setStatementObserver(
+        [&statements](const QString&, const QVariantList&) { ++statements; });
+    clickItem(f.main().picLeftBar(), TreeBars::Tutors, "Ann");
+    f.db().setStatementObserver({});
+    return windowOf(f, s.ttAnn)->g().TextMatrix(1, 1).startsWith("7A") ? statements : -1;
+}
+
+void tst_openwindows::aClickCostsTheSameWithManyWindowsOpen() {
+    const int few = statementsOfAClick(0);
+    QVERIFY(few > 0);
+    QCOMPARE(statementsOfAClick(30), few);
 }
 
 void tst_openwindows::replaceLeavesNoStaleTextInOtherWindows() {
