@@ -9,6 +9,7 @@
 #include "output/OutputCommands.h"
 #include "output/frmFind.h"
 #include "output/frmReplace.h"
+#include "output/frmStylePicker.h"
 #include "platform/FlexGrid.h"
 #include "setup/frmManage.h"
 
@@ -242,13 +243,20 @@ void tst_openwindows::aDeleteInManageShowsInEveryOpenWindow() {
 
 void tst_openwindows::draggedSizesOutliveARedraw_data() {
     QTest::addColumn<QString>("command");
-    QTest::newRow("undo") << "mnuEditUndo";
-    QTest::newRow("lunch column") << "mnuFormatDefineLunchColumn";
-    QTest::newRow("manage") << "mnuToolsManageTutors";
+    QTest::addColumn<QString>("dialogButton"); // pressed in the dialog the command shows
+    QTest::newRow("undo") << "mnuEditUndo" << QString();
+    QTest::newRow("lunch column") << "mnuFormatDefineLunchColumn" << QString();
+    QTest::newRow("manage") << "mnuToolsManageTutors"
+                            << "cmdCancel0";
+    QTest::newRow("timetable format") << "mnuFormatFormat"
+                                      << "cmdOK";
+    QTest::newRow("style picker") << "mnuFormatStyle"
+                                  << "cmdOK";
 }
 
 void tst_openwindows::draggedSizesOutliveARedraw() {
     QFETCH(QString, command);
+    QFETCH(QString, dialogButton);
     TestFixture f;
     const School s = makeSchool(f);
     f.main();
@@ -260,10 +268,17 @@ void tst_openwindows::draggedSizesOutliveARedraw() {
     g.setColWidth(2, storedWidth + 600);
     g.setRowHeight(1, storedHeight + 300);
 
-    WizardScript script(2); // the manage dialog, closed at once
-    script.then([](QDialog& dialog) { press(dialog, "cmdCancel0"); });
+    WizardScript script(2);
+    if (!dialogButton.isEmpty()) {
+        script.then([&](QDialog& dialog) {
+            if (auto* picker = qobject_cast<frmStylePicker*>(&dialog))
+                picker->lstStyle().setCurrentRow(1);
+            press(dialog, qPrintable(dialogButton));
+        });
+    }
     QVERIFY(f.trigger(command));
-    QCOMPARE(script.finished(), command == "mnuToolsManageTutors");
+    QVERIFY(script.finished());
+    QCOMPARE(script.unexpected, 0);
     QCOMPARE(g.ColWidth(2), storedWidth + 600);
     QCOMPARE(g.RowHeight(1), storedHeight + 300);
     QCOMPARE(g.ColWidth(1), storedWidth);
