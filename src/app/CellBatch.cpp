@@ -3,12 +3,15 @@
 #include "CellEditor.h"
 #include "ErrorReport.h"
 #include "ModMain.h"
+#include "WindowRedraws.h"
 #include "frmMain.h"
 #include "frmTableWindow.h"
 
 bool writeCellsAllOrNothing(frmMain& main, frmTableWindow& f, const QString& what,
                             const std::function<bool()>& steps) {
     ModMain& state = main.state();
+    // The other windows draw the command's cells once, at its end, as stored.
+    WindowRedraws::Batch redrawAtEnd(main.redraws());
     const CellEditor::UndoState undoBefore = main.cellEditor().undoState();
     {
         Transaction transaction(state.db());

@@ -7,6 +7,7 @@
 #include "NameBox.h"
 #include "TimetableDrawing.h"
 #include "TreeBars.h"
+#include "WindowRedraws.h"
 #include "data/CellLookup.h"
 #include "data/SlotWriter.h"
 #include "data/TimetableLook.h"
@@ -80,6 +81,9 @@ Result<void> CellEditor::UpdateSlot(int) {
             }
         }
     } // a problem rolls it back
+    if (std::optional<WrittenCell> written = std::exchange(m_written, std::nullopt);
+        written && !problem)
+        showInOtherWindows(written->key, written->before, written->after, f);
     if (!problem)
         return {};
     if (problem->error)
@@ -126,6 +130,7 @@ std::optional<CellEditor::CellWriteProblem> CellEditor::writeCurrentCell(frmTabl
     if (!outcome.value().wrote())
         return CellWriteProblem{outcome.value().clash.message, std::nullopt, true, false};
     m_undo = outcome.value().undo;
+    m_written = WrittenCell{*key.value(), outcome.value().undo.before, outcome.value().written};
     setUndoEnabled(true);
     if (outcome.value().tookOver) {
         const SlotIds& written = outcome.value().written;
@@ -138,6 +143,14 @@ std::optional<CellEditor::CellWriteProblem> CellEditor::writeCurrentCell(frmTabl
     state.TreeClickWritesSlot = true;
     DisplayCurrentSlot();
     return std::nullopt;
+}
+
+void CellEditor::showInOtherWindows(const SlotKey& key, const SlotIds& before, const SlotIds& after,
+                                    const frmTableWindow* drawnIn) {
+    WindowRedraws::CellPlace drawn;
+    if (drawnIn)
+        drawn = {drawnIn, drawnIn->g().Row(), drawnIn->g().Col()};
+    m_main.redraws().cellWritten(key.start, key.dow, before, after, drawn);
 }
 
 void CellEditor::DisplayCurrentSlot() {
@@ -176,7 +189,14 @@ void CellEditor::mnuEditUndo_Click() {
     if (!f || !m_undo)
         return;
     setUndoEnabled(false);
-    Result<ClashCheck> undone = SlotWriter(m_main.state().db()).undo(*m_undo);
+    const SlotWriter writer(m_main.state().db());
+    Result<std::optional<SlotRow>> current = writer.readRow(m_undo->rowId);
+    if (!current) {
+        reportError(QStringLiteral("The last change could not be undone."), current.error(),
+                    &m_main);
+        return;
+    }
+    Result<ClashCheck> undone = writer.undo(*m_undo);
     if (!undone) {
         reportError(QStringLiteral("The last change could not be undone."), undone.error(),
                     &m_main);
@@ -186,7 +206,10 @@ void CellEditor::mnuEditUndo_Click() {
         MsgBox(undone.value().message, vb::vbCritical, &m_main);
         return;
     }
-    m_undo.reset();
+    const SlotUndo undoneRecord = *std::exchange(m_undo, std::nullopt);
+    showInOtherWindows(undoneRecord.key,
+                       current.value() ? current.value()->ids : undoneRecord.before,
+                       undoneRecord.before, nullptr);
     // The undone row may belong to another cell than the current one: redraw the whole grid.
     m_main.RefreshTable(*f);
     f->ClickMyGrid();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/Result.h"
+#include "data/SlotIds.h"
+#include "data/SlotKey.h"
 #include "data/SlotUndo.h"
 
 #include <QObject>
@@ -59,8 +61,18 @@ private:
     void setUndoEnabled(bool enabled);
     void nameBoxEnter(int index);
 
+    // The other windows show a cell write once it is committed.
+    void showInOtherWindows(const SlotKey& key, const SlotIds& before, const SlotIds& after,
+                            const frmTableWindow* drawnIn);
+
     frmMain& m_main;
     std::optional<SlotUndo> m_undo;
+    // The last write of writeCurrentCell, for the other windows: the row before and after.
+    struct WrittenCell {
+        SlotKey key;
+        SlotIds before, after;
+    };
+    std::optional<WrittenCell> m_written;
     // What the write of the last list click returned.
     Result<void> m_clickWrite;
 };

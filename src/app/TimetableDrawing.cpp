@@ -4,6 +4,7 @@
 #include "data/TimeText.h"
 #include "platform/ColorNumber.h"
 #include "platform/FlexGrid.h"
+#include "platform/KeepSelection.h"
 #include "platform/RedrawOff.h"
 
 #include <QLabel>
@@ -122,9 +123,21 @@ void TimetableDrawing::redrawCells(FlexGrid& g, const QColor& lessonFore) const 
     g.setRow(row);
 }
 
+void TimetableDrawing::redrawCell(FlexGrid& g, int row, int col, const DrawnSlot* drawn) const {
+    KeepSelection keep(g);
+    RedrawOff redrawOff(g);
+    if (!drawn) {
+        g.clearCell(row, col);
+        return;
+    }
+    g.setRow(row);
+    g.setCol(col);
+    const TimetableColors colors = TimetableColors::of(m_content.look);
+    drawSlot(g, *drawn, colors, colors.periodFore, g.font().pointSizeF());
+}
+
 void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors,
                                  const QColor& lessonFore, double baseSize) const {
-    const TimetableLook& look = m_content.look;
     g.setWordWrap(true);
     for (int r = 1; r <= m_content.days.size(); ++r) {
         for (int c = 1; c <= m_content.columns.size(); ++c) {
@@ -134,17 +147,23 @@ void TimetableDrawing::drawCells(FlexGrid& g, const TimetableColors& colors,
                 continue;
             g.setRow(r);
             g.setCol(c);
-            if (drawn->specialId >= 2 && drawn->specialId <= 4) {
-                g.setText(QString());
-                g.setCellBackColor(colors.unavailableBack);
-            } else {
-                g.setText(TimetableStore::formatSlotText(drawn->tutor, drawn->subject, drawn->room,
-                                                         drawn->className, m_content.viewBy));
-                g.setCellBackColor(colors.lessonBack);
-            }
-            g.setCellFontSize(fontSizeOr(look.periodFontSize, baseSize));
-            g.setCellForeColor(lessonFore);
-            g.setCellFontName(look.periodFont);
+            drawSlot(g, *drawn, colors, lessonFore, baseSize);
         }
     }
+}
+
+void TimetableDrawing::drawSlot(FlexGrid& g, const DrawnSlot& drawn, const TimetableColors& colors,
+                                const QColor& lessonFore, double baseSize) const {
+    const TimetableLook& look = m_content.look;
+    if (drawn.specialId >= 2 && drawn.specialId <= 4) {
+        g.setText(QString());
+        g.setCellBackColor(colors.unavailableBack);
+    } else {
+        g.setText(TimetableStore::formatSlotText(drawn.tutor, drawn.subject, drawn.room,
+                                                 drawn.className, m_content.viewBy));
+        g.setCellBackColor(colors.lessonBack);
+    }
+    g.setCellFontSize(fontSizeOr(look.periodFontSize, baseSize));
+    g.setCellForeColor(lessonFore);
+    g.setCellFontName(look.periodFont);
 }

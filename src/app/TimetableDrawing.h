@@ -30,6 +30,10 @@ public:
     // current cell and the selection alone.
     void redrawCells(FlexGrid& g, const QColor& lessonFore) const;
 
+    // Draws one cell again from the slot now stored there (none: empty), leaving the rest of
+    // the grid, the current cell and the selection alone.
+    void redrawCell(FlexGrid& g, int row, int col, const DrawnSlot* drawn) const;
+
     QFont titleFont() const;
     void drawTitle(QLabel& title) const;
 
@@ -38,6 +42,9 @@ private:
     void drawDays(FlexGrid& g, const TimetableColors& colors, double baseSize) const;
     void drawCells(FlexGrid& g, const TimetableColors& colors, const QColor& lessonFore,
                    double baseSize) const;
+    // Draws the current cell.
+    void drawSlot(FlexGrid& g, const DrawnSlot& drawn, const TimetableColors& colors,
+                  const QColor& lessonFore, double baseSize) const;
 
     const TimetableContent& m_content;
 };

@@ -4,6 +4,7 @@
 #include "CellEditor.h"
 #include "ClipboardCommands.h"
 #include "DialogCommands.h"
+#include "DraggedSizes.h"
 #include "ErrorReport.h"
 #include "MainMenus.h"
 #include "MainToolBar.h"
@@ -12,6 +13,7 @@
 #include "PeriodCommands.h"
 #include "TimetableDrawing.h"
 #include "TreeBars.h"
+#include "WindowRedraws.h"
 #include "data/TimetableContent.h"
 #include "data/TimetableView.h"
 #include "frmTableWindow.h"
@@ -58,6 +60,7 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
     resize(1100, 750);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::activateCurrentWindow);
+    m_redraws = std::make_unique<WindowRedraws>(*this);
     m_cellEditor = new CellEditor(*this);
     // A refill leaves the lists without the cell's items: load them again before the next click.
     connect(m_treeBars, &TreeBars::refilled, this, [this] {
@@ -77,6 +80,8 @@ frmMain::frmMain(ModMain& state, QWidget* parent) : QMainWindow(parent), m_state
 frmMain::~frmMain() {
     // Children going away must not call back into a window that is being destroyed.
     m_mdiArea->disconnect(this);
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        sub->disconnect(this);
     m_treeBars->disconnect(this);
     m_treeBars->disconnect(m_cellEditor);
 }
@@ -160,6 +165,13 @@ frmTableWindow* frmMain::LoadTable(int timetableId) {
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     MenuCommands::leaveCloseKeyToFileClose(*sub);
+    // The sizes the user dragged are stored as soon as they work in another window.
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, shown = QPointer<frmTableWindow>(window)](Qt::WindowStates before,
+                                                             Qt::WindowStates now) {
+                if (shown && before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive))
+                    SaveTable(*shown);
+            });
     LiteralText::setWindowTitle(*window, title.value());
     addViewTableItem(timetableId, title.value());
     window->g().setRow(1);
@@ -249,30 +261,36 @@ void frmMain::RefreshTable(frmTableWindow& f) {
     }
     if (!content.value())
         return;
-    drawTimetable(f, *content.value());
+    drawTimetable(f, std::move(*content.value()));
 }
 
-void frmMain::drawTimetable(frmTableWindow& f, const TimetableContent& content) {
+void frmMain::drawTimetable(frmTableWindow& f, TimetableContent content) {
     FlagGuard quiet(m_state.GridEventsEnabled, false);
+    // Sizes the user set and has not stored yet outlive the redraw.
+    const DraggedSizes dragged = DraggedSizes::of(f.g(), f.drawn());
     const TimetableDrawing drawing(content);
     drawing.drawTitle(f.lblTitle());
     LiteralText::setWindowTitle(f, content.title);
     drawing.drawGrid(f.g());
+    dragged.applyTo(f.g());
+    if (const std::optional<TimetableOwner> owner = content.owner())
+        m_redraws->windows().add(f, *owner);
+    f.setDrawn(std::move(content));
 }
 
 void frmMain::SaveTable(frmTableWindow& f) {
     const FlexGrid& g = f.g();
-    TimetableGeometry geometry;
-    geometry.fixedRowHeight = g.RowHeight(0);
-    geometry.fixedColWidth = g.ColWidth(0);
-    for (int c = 1; c < g.Cols(); ++c)
-        geometry.columnWidths.append({g.ColData(c), g.ColWidth(c)});
-    for (int r = 1; r < g.Rows(); ++r)
-        geometry.rowHeights.append({g.RowData(r), g.RowHeight(r)});
-    if (Result<void> saved = TimetableStore::saveGeometry(m_state.db(), f.Tag(), geometry); !saved)
+    if (!DraggedSizes::differ(g, f.drawn()))
+        return;
+    if (Result<void> saved =
+            TimetableStore::saveGeometry(m_state.db(), f.Tag(), DraggedSizes::geometryOf(g));
+        !saved) {
         reportError(
             QStringLiteral("The sizes of the timetable's rows and columns could not be stored."),
             saved.error(), this);
+        return;
+    }
+    DraggedSizes::keep(g, f.drawn());
 }
 
 QString frmMain::FormatSlotText(const QString& sTutor, const QString& sSubject,
@@ -328,6 +346,7 @@ void frmMain::activateCurrentWindow() {
 }
 
 void frmMain::tableWindowClosing(frmTableWindow& f) {
+    m_redraws->windows().remove(f);
     emit tableWindowAboutToClose();
     m_cellEditor->disableUndo();
     const bool othersRemain = timetableWindows().size() > 1;

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class CellEditor;
 class MainMenus;
 class MainToolBar;
@@ -15,6 +17,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class TreeBars;
+class WindowRedraws;
 class frmTableWindow;
 struct ActiveTimetable;
 struct TimetableContent;
@@ -38,6 +41,8 @@ public:
     CellEditor& cellEditor() const { return *m_cellEditor; }
     // Clear, Unavailable, Lunch, Break, the lunch column and the same-size commands.
     PeriodCommands& periodCommands() const { return *m_periodCommands; }
+    // Keeps the open windows showing what is stored after a command changed it.
+    WindowRedraws& redraws() const { return *m_redraws; }
     // The drop-down of the View Table button: one item per timetable loaded since start-up.
     QMenu* viewTableMenu() const { return m_viewTableMenu; }
 
@@ -56,7 +61,7 @@ public:
     frmTableWindow* LoadTable(int timetableId);
     // Rebuilds the window's title and grid from the database, keeping its selection.
     void RefreshTable(frmTableWindow& f);
-    // Stores the window's header sizes, column widths and row heights.
+    // Stores the window's header sizes, column widths and row heights, when they changed.
     void SaveTable(frmTableWindow& f);
     static QString FormatSlotText(const QString& sTutor, const QString& sSubject,
                                   const QString& sRoom, const QString& sClass,
@@ -90,7 +95,7 @@ signals:
 private:
     void addViewTableItem(int timetableId, const QString& title);
     void showWithQuietActivations();
-    void drawTimetable(frmTableWindow& f, const TimetableContent& content);
+    void drawTimetable(frmTableWindow& f, TimetableContent content);
     // Shows a loaded window at the size of its timetable, where the workspace places it.
     void showAtItsSize(frmTableWindow& f);
     // The top-left for a new window of `size`: `step` below and right of `front`, when the
@@ -106,6 +111,7 @@ private:
     TreeBars* m_treeBars = nullptr;
     CellEditor* m_cellEditor = nullptr;
     PeriodCommands* m_periodCommands = nullptr;
+    std::unique_ptr<WindowRedraws> m_redraws;
     QMenu* m_viewTableMenu = nullptr;
     // The View Table items by timetable id, so that adding one does not search the menu.
     QHash<int, QPointer<QAction>> m_viewTableItems;

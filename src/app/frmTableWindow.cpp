@@ -75,6 +75,11 @@ frmTableWindow::frmTableWindow(frmMain& main, int timetableId, QWidget* parent)
             [this] { m_main.menus().item("mnuEditClear")->setEnabled(false); });
 }
 
+void frmTableWindow::setDrawn(TimetableContent content) {
+    content.cellSlots.clear();
+    m_drawn = std::move(content);
+}
+
 QSize frmTableWindow::sizeHint() const {
     const int frame = 2 * m_grid->frameWidth() + 8;
     const QSize grid = m_grid->fullSizePixels();

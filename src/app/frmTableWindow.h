@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/TimetableContent.h"
+
 #include <QTime>
 #include <QWidget>
 
@@ -19,6 +21,11 @@ public:
     int Tag() const { return m_tag; }
 
     FlexGrid& g() const { return *m_grid; }
+    // What the window last drew from the database, without the slots; its sizes are those last
+    // stored. Empty (id 0) before the first drawing.
+    const TimetableContent& drawn() const { return m_drawn; }
+    TimetableContent& drawn() { return m_drawn; }
+    void setDrawn(TimetableContent content);
     QLabel& lblTitle() const { return *m_title; }
     // Big enough to show the whole timetable.
     QSize sizeHint() const override;
@@ -51,4 +58,5 @@ private:
     int m_tag;
     QLabel* m_title = nullptr;
     FlexGrid* m_grid = nullptr;
+    TimetableContent m_drawn;
 };

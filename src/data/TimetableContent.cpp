@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 #include "NumberText.h"
+#include "SlotIds.h"
 #include "TimeText.h"
 #include "TimetableView.h"
 #include "ViewKind.h"
@@ -52,6 +53,20 @@ Result<QList<DayRow>> readDays(const DBConnection& db, int timetableId) {
     return days;
 }
 
+// The slot columns a drawing needs with the names of what each slot holds; the WHERE clause
+// goes on with "AND".
+const QString DrawnSlotSelect = QStringLiteral(
+    "SELECT Slot.ID, Slot.SpecialID, Tutor.Name AS tutorname, Subject.Name AS subjectname, "
+    "Room.Name AS roomname, Class.Name AS classname, Slot.StartTime, Slot.DOW, Slot.ClassID, "
+    "Slot.TutorID, Slot.RoomID FROM Slot, Subject, Class, Tutor, Room "
+    "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
+    "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID ");
+
+DrawnSlot drawnSlotOf(const QSqlQuery& q) {
+    return DrawnSlot{q.value(0).toInt(),    q.value(1).toInt(),    q.value(2).toString(),
+                     q.value(3).toString(), q.value(4).toString(), q.value(5).toString()};
+}
+
 // All cellSlots of the owner in one statement; the cell of each is found by start time and day.
 Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int timetableId,
                                                 const QString& viewBy, int ownerId) {
@@ -61,31 +76,24 @@ Result<QHash<QString, DrawnSlot>> readCellSlots(const DBConnection& db, int time
         return cellSlots;
     const QString column = ownerColumn(*kind);
     Result<QSqlQuery> query = db.exec(
-        QStringLiteral(
-            "SELECT Slot.ID, Slot.StartTime, Slot.DOW, Slot.SpecialID, "
-            "Tutor.Name AS tutorname, Subject.Name AS subjectname, "
-            "Room.Name AS roomname, Class.Name AS classname "
-            "FROM Slot, Subject, Class, Tutor, Room "
-            "WHERE Slot.SubjectID = Subject.ID AND Slot.ClassID = Class.ID "
-            "AND Slot.TutorID = Tutor.ID AND Slot.RoomID = Room.ID AND Slot.%1 = ? "
-            "AND Slot.StartTime IN (SELECT StartTime FROM XTitle WHERE TimeTableViewID = ?) "
-            "AND Slot.DOW IN (SELECT DOW FROM YTitle WHERE TimeTableViewID = ?) "
-            "ORDER BY Slot.ID")
-            .arg(column),
+        DrawnSlotSelect +
+            QStringLiteral(
+                "AND Slot.%1 = ? "
+                "AND Slot.StartTime IN (SELECT StartTime FROM XTitle WHERE TimeTableViewID = ?) "
+                "AND Slot.DOW IN (SELECT DOW FROM YTitle WHERE TimeTableViewID = ?) "
+                "ORDER BY Slot.ID")
+                .arg(column),
         {ownerId, timetableId, timetableId});
     if (!query)
         return query.error();
     QSqlQuery& q = query.value();
     while (q.next()) {
-        const std::optional<QTime> start = TimeText::parse(q.value(1).toString());
+        const std::optional<QTime> start = TimeText::parse(q.value(6).toString());
         if (!start)
             continue;
-        const QString key = TimetableContent::cellKey(*start, q.value(2).toString());
-        if (cellSlots.contains(key))
-            continue;
-        cellSlots.insert(key, DrawnSlot{q.value(0).toInt(), q.value(3).toInt(),
-                                        q.value(4).toString(), q.value(5).toString(),
-                                        q.value(6).toString(), q.value(7).toString()});
+        const QString key = TimetableContent::cellKey(*start, q.value(7).toString());
+        if (!cellSlots.contains(key))
+            cellSlots.insert(key, drawnSlotOf(q));
     }
     return cellSlots;
 }
@@ -169,6 +177,26 @@ const DrawnSlot* TimetableContent::slotAt(QTime start, const QString& dow) const
     return found == cellSlots.constEnd() ? nullptr : &found.value();
 }
 
+QList<std::pair<int, int>> TimetableContent::cellsAt(QTime start, const QString& dow) const {
+    QList<std::pair<int, int>> cells;
+    for (int c = 1; c <= columns.size(); ++c) {
+        if (columns[c - 1].start != start)
+            continue;
+        for (int r = 1; r <= days.size(); ++r) {
+            if (days[r - 1].dow == dow)
+                cells.append({r, c});
+        }
+    }
+    return cells;
+}
+
+std::optional<TimetableOwner> TimetableContent::owner() const {
+    const std::optional<ViewKind> kind = viewKindFromText(viewBy);
+    if (!kind)
+        return std::nullopt;
+    return TimetableOwner{*kind, ownerId};
+}
+
 namespace TimetableStore {
 
 Result<QString> title(const DBConnection& db, const QString& viewBy, int classId, int tutorId,
@@ -234,6 +262,38 @@ Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetab
         return cellSlots.error();
     content.cellSlots = cellSlots.value();
     return std::optional<TimetableContent>(std::move(content));
+}
+
+Result<QHash<TimetableOwner, DrawnSlot>> slotsAt(const DBConnection& db, QTime start,
+                                                 const QString& dow,
+                                                 const QList<TimetableOwner>& owners) {
+    QHash<TimetableOwner, DrawnSlot> found;
+    if (owners.isEmpty())
+        return found;
+    QStringList ownerTests;
+    QVariantList values;
+    for (const TimetableOwner& owner : owners) {
+        // Each test whole, time included, so that each is answered from its owner's index with
+        // the owner's few rows; the time index would read one row per class of the school.
+        ownerTests << QStringLiteral("(Slot.%1 = ? AND Slot.StartTime = ? AND Slot.DOW = ?)")
+                          .arg(ownerColumn(owner.kind));
+        values << owner.id << TimeText::canonical(start) << dow;
+    }
+    Result<QSqlQuery> query =
+        db.exec(DrawnSlotSelect + QStringLiteral("AND (%1) ORDER BY Slot.ID")
+                                      .arg(ownerTests.join(QStringLiteral(" OR "))),
+                values);
+    if (!query)
+        return query.error();
+    QSqlQuery& q = query.value();
+    while (q.next()) {
+        const SlotIds ids{1, q.value(8).toInt(), q.value(9).toInt(), q.value(10).toInt()};
+        for (const TimetableOwner& owner : owners) {
+            if (ids.resource(owner.kind) == owner.id && !found.contains(owner))
+                found.insert(owner, drawnSlotOf(q));
+        }
+    }
+    return found;
 }
 
 Result<void> saveGeometry(const DBConnection& db, int timetableId,

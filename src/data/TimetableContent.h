@@ -2,6 +2,7 @@
 
 #include "DBConnection.h"
 #include "TimetableLook.h"
+#include "TimetableOwner.h"
 
 #include <QHash>
 #include <QList>
@@ -49,6 +50,10 @@ struct TimetableContent {
 
     static QString cellKey(QTime start, const QString& dow);
     const DrawnSlot* slotAt(QTime start, const QString& dow) const;
+    // The grid cells (row, column) that show the slots at this start and day.
+    QList<std::pair<int, int>> cellsAt(QTime start, const QString& dow) const;
+    // Nothing when ViewBy is none of the three kinds.
+    std::optional<TimetableOwner> owner() const;
 };
 
 // The sizes of a timetable's grid, in twips, as the user left them.
@@ -67,6 +72,12 @@ Result<QString> title(const DBConnection& db, const QString& viewBy, int classId
 
 // Reads a timetable whole; nothing when it has no TimeTableView row.
 Result<std::optional<TimetableContent>> read(const DBConnection& db, int timetableId);
+
+// The slot each owner's timetables show at this start and day (the lowest id carrying the
+// owner); an owner without one is left out.
+Result<QHash<TimetableOwner, DrawnSlot>> slotsAt(const DBConnection& db, QTime start,
+                                                 const QString& dow,
+                                                 const QList<TimetableOwner>& owners);
 
 // Stores the header sizes, widths and heights that differ from the stored ones, in one
 // transaction; writes nothing when none differs.

@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 #include "app/ErrorReport.h"
 #include "app/ModMain.h"
+#include "app/WindowRedraws.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "data/TimetableLook.h"
@@ -185,7 +186,7 @@ void frmFormatTimeTable::cmdOK_Click() {
                         this);
             return;
         }
-        m_main.RefreshTable(*m_window);
+        m_main.redraws().redrawTimetable(m_window->Tag());
     }
     accept();
 }

@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/ModMain.h"
 #include "app/StylePreview.h"
+#include "app/WindowRedraws.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "platform/LiteralText.h"
@@ -102,7 +103,7 @@ void frmStylePicker::cmdOK_Click() {
             return;
         }
         if (copied.value())
-            m_main.RefreshTable(*m_window);
+            m_main.redraws().redrawTimetable(m_window->Tag());
     }
     accept();
 }

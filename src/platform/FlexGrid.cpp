@@ -257,6 +257,12 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     }
 }
 
+void FlexGrid::clearCell(int row, int col) {
+    if (m_data->clearCell(row, col)) {
+        refresh();
+    }
+}
+
 QString FlexGrid::Text() const {
     return m_data->text(m_data->row(), m_data->col());
 }

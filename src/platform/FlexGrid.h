@@ -52,6 +52,8 @@ public:
     void setTextMatrix(int row, int col, const QString& text);
     QString Text() const; // of the current cell
     void setText(const QString& text);
+    // Empties a cell of its text and its own format, as a new cell is.
+    void clearCell(int row, int col);
     int RowData(int row) const;
     void setRowData(int row, int value);
     int ColData(int col) const;

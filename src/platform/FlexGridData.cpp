@@ -144,6 +144,14 @@ bool FlexGridData::setText(int row, int col, const QString& text) {
     return target;
 }
 
+bool FlexGridData::clearCell(int row, int col) {
+    Cell* target = cell(row, col);
+    if (target) {
+        *target = Cell();
+    }
+    return target;
+}
+
 int FlexGridData::rowData(int row) const {
     return validRow(row) ? m_rowData[row] : 0;
 }

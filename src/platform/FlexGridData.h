@@ -46,6 +46,8 @@ public:
 
     QString text(int row, int col) const;
     bool setText(int row, int col, const QString& text);
+    // No text and no format of its own, as a new cell.
+    bool clearCell(int row, int col);
     int rowData(int row) const;
     bool setRowData(int row, int value);
     int colData(int col) const;

@@ -9,9 +9,11 @@
 #include "app/ErrorReport.h"
 #include "app/ModMain.h"
 #include "app/TimetableDrawing.h"
+#include "app/WindowRedraws.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "data/TimetableContent.h"
+#include "data/TimetableSlots.h"
 #include "platform/FlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramInfo.h"
@@ -145,11 +147,15 @@ void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
     Result<AutoFillOutcome> outcome = AutoFillOutcome{};
     {
         WaitCursor wait;
+        const std::optional<TimetableSlots> before = storedSlots(f);
         QList<int> pool = answers.subjectPool();
         RandomizeArray(pool, Rnd);
         outcome = AutoFillStore::fill(state.db(), f.Tag(), gridIdsOf(f.g()), pool, answers, Rnd);
-        if (outcome)
+        if (outcome) {
             redrawCells(f);
+            if (before)
+                showInOtherWindows(f, *before);
+        }
     }
     if (!outcome) {
         // Nothing of the fill was stored, and the grid was not touched.
@@ -163,6 +169,38 @@ void AutoFill::DoAutoFill(frmTableWindow& f, const AutoFillAnswers& answers) {
         MsgBox(QStringLiteral("The entire timetable could not be populated due to clashes. The "
                               "remaining blank periods will need to be filled manually"),
                vb::vbCritical, &m_main);
+}
+
+std::optional<TimetableSlots> AutoFill::storedSlots(frmTableWindow& f) {
+    const ActiveTimetable shown = ActiveTimetable::of(f, m_main.state().db());
+    if (!shown)
+        return std::nullopt;
+    Result<TimetableSlots> stored = TimetableSlots::read(m_main.state().db(), *shown.view);
+    if (!stored) {
+        reportError(QStringLiteral("The timetable could not be read."), stored.error(), &m_main);
+        return std::nullopt;
+    }
+    return std::move(stored).value();
+}
+
+void AutoFill::showInOtherWindows(frmTableWindow& f, const TimetableSlots& before) {
+    const std::optional<TimetableSlots> after = storedSlots(f);
+    if (!after)
+        return;
+    const TimetableContent& drawn = f.drawn();
+    const FlexGrid& g = f.g();
+    WindowRedraws::Batch redrawOnce(m_main.redraws());
+    for (int r = 1; r <= drawn.days.size() && r < g.Rows(); ++r) {
+        for (int c = 1; c <= drawn.columns.size() && c < g.Cols(); ++c) {
+            const std::optional<SlotRow> was = before.rowAt(g.RowData(r), g.ColData(c));
+            const std::optional<SlotRow> now = after->rowAt(g.RowData(r), g.ColData(c));
+            if (was == now)
+                continue;
+            m_main.redraws().cellWritten(drawn.columns[c - 1].start, drawn.days[r - 1].dow,
+                                         was ? was->ids : SlotIds{}, now ? now->ids : SlotIds{},
+                                         {&f});
+        }
+    }
 }
 
 void AutoFill::redrawCells(frmTableWindow& f) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "data/AutoFillStore.h"
+#include "data/TimetableSlots.h"
 
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class WizardPage;
 class frmMain;
@@ -30,6 +32,10 @@ private:
     std::unique_ptr<WizardPage> tutorsPage(WizardProgress& progress);
     // Every cell with a row, in the colours of a freshly written cell.
     void redrawCells(frmTableWindow& f);
+    // The window's stored rows; nothing when they could not be read (shown).
+    std::optional<TimetableSlots> storedSlots(frmTableWindow& f);
+    // The other open windows show the cells the fill changed (the tutors' and rooms').
+    void showInOtherWindows(frmTableWindow& f, const TimetableSlots& before);
 
     frmMain& m_main;
     AutoFillAnswers m_answers;

@@ -5,6 +5,7 @@
 #include "app/ListHelpers.h"
 #include "app/ModMain.h"
 #include "app/TreeBars.h"
+#include "app/WindowRedraws.h"
 #include "app/frmMain.h"
 #include "app/frmTableWindow.h"
 #include "data/RecordDelete.h"
@@ -228,10 +229,11 @@ void frmManage::done(int result) {
 void frmManage::refreshMain() {
     if (Result<void> filled = m_main.picLeftBar().PopulateTreeBars(); !filled)
         reportError(QStringLiteral("The lists could not be read."), filled.error(), &m_main);
+    // A rename or a deletion may show in any open timetable.
+    m_main.redraws().redrawAll();
     frmTableWindow* active = m_main.activeTableWindow();
     if (!active)
         return;
-    m_main.RefreshTable(*active);
     // The refilled lists hold no cell's items: a click would write "none" into the cell.
     active->ClickMyGrid();
 }
