@@ -26,14 +26,17 @@ void WindowRedraws::cellWritten(QTime start, const QString& dow, const SlotIds& 
         redrawCells(start, dow, owners, cells);
         return;
     }
-    m_batchKeys.insert(TimetableContent::cellKey(start, dow));
-    m_batchStart = start;
-    m_batchDow = dow;
+    PendingKey& pending = m_batch[TimetableContent::cellKey(start, dow)];
+    pending.start = start;
+    pending.dow = dow;
     for (const TimetableOwner& owner : owners) {
-        if (!m_batchOwners.contains(owner))
-            m_batchOwners << owner;
+        if (!pending.owners.contains(owner))
+            pending.owners << owner;
     }
-    m_batchCells << cells;
+    for (const PendingCell& cell : cells) {
+        if (!pending.cells.contains(cell))
+            pending.cells << cell;
+    }
 }
 
 QList<TimetableOwner> WindowRedraws::ownersWithWindows(const SlotIds& before,
@@ -87,20 +90,11 @@ void WindowRedraws::redrawCells(QTime start, const QString& dow,
 }
 
 void WindowRedraws::endBatch() {
-    const QSet<QString> keys = std::exchange(m_batchKeys, {});
-    const QList<TimetableOwner> owners = std::exchange(m_batchOwners, {});
-    const QList<PendingCell> cells = std::exchange(m_batchCells, {});
-    if (keys.size() == 1) {
-        redrawCells(m_batchStart, m_batchDow, owners, cells);
-        return;
-    }
-    QSet<frmTableWindow*> redrawn;
-    for (const PendingCell& cell : cells) {
-        if (cell.window && !redrawn.contains(cell.window.data())) {
-            redrawn.insert(cell.window.data());
-            m_main.RefreshTable(*cell.window);
-        }
-    }
+    // Cell by cell, one read for each start and day written: a whole window read again for each
+    // of a few changed cells would cost more than the command's own writes.
+    const QHash<QString, PendingKey> batch = std::exchange(m_batch, {});
+    for (const PendingKey& pending : batch)
+        redrawCells(pending.start, pending.dow, pending.owners, pending.cells);
 }
 
 void WindowRedraws::redrawAll() {

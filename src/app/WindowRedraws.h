@@ -3,9 +3,9 @@
 #include "WindowsByOwner.h"
 #include "data/SlotIds.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QTime>
 
@@ -14,7 +14,7 @@ class frmTableWindow;
 
 // Keeps every open timetable window showing what is stored. A one-cell write redraws that cell
 // in the windows of the classes, tutors and rooms it held before and after; a command that
-// writes many cells collects them in a batch and redraws each changed window once at its end.
+// writes many cells collects them in a batch and, at its end, redraws each changed cell once.
 // A redraw keeps each window's current cell and selection and raises no cell event.
 class WindowRedraws {
 public:
@@ -58,6 +58,17 @@ private:
         QPointer<frmTableWindow> window;
         int row = 0;
         int col = 0;
+
+        bool operator==(const PendingCell& other) const {
+            return window == other.window && row == other.row && col == other.col;
+        }
+    };
+    // The cells a batch wrote at one start and day, and the owners whose windows show them.
+    struct PendingKey {
+        QTime start;
+        QString dow;
+        QList<TimetableOwner> owners;
+        QList<PendingCell> cells;
     };
     QList<TimetableOwner> ownersWithWindows(const SlotIds& before, const SlotIds& after) const;
     QList<PendingCell> cellsShowing(QTime start, const QString& dow,
@@ -70,10 +81,6 @@ private:
     frmMain& m_main;
     WindowsByOwner m_windows;
     int m_depth = 0;
-    // What the open batch has written.
-    QSet<QString> m_batchKeys;
-    QTime m_batchStart;
-    QString m_batchDow;
-    QList<TimetableOwner> m_batchOwners;
-    QList<PendingCell> m_batchCells;
+    // What the open batch has written, by start and day.
+    QHash<QString, PendingKey> m_batch;
 };
