@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 using namespace TestData;
 using namespace LeftBarDriver;
 
@@ -88,6 +90,7 @@ class tst_openwindows : public QObject {
 private slots:
     void aWriteShowsInTheTutorsAndRoomsWindowsWithoutMovingThem();
     void aClickCostsTheSameWithManyWindowsOpen();
+    void closingManageWithoutAChangeRedrawsOnlyTheActiveWindow();
     void replaceLeavesNoStaleTextInOtherWindows();
     void findFindsALessonEnteredInAnotherWindow();
     void aDeleteInManageShowsInEveryOpenWindow();
@@ -134,9 +137,10 @@ void tst_openwindows::aWriteShowsInTheTutorsAndRoomsWindowsWithoutMovingThem() {
     QVERIFY(f.boxes.calls.isEmpty());
 }
 
-// The statements a click on Ann runs in 7A's Mon 9:00, with `others` more classes' timetables
-// open besides 7A's, Ann's and R1's.
-int statementsOfAClick(int others) {
+// Counts the statements `action` runs in a school with `others` more classes' timetables open
+// besides 7A's, Ann's, Bob's and R1's, 7A's window active; -1 when the school did not open.
+int statementsWithMoreWindows(int others,
+                              const std::function<bool(TestFixture&, const School&)>& action) {
     TestFixture f;
     const School s = makeSchool(f);
     for (int i = 0; i < others; ++i) {
@@ -148,19 +152,42 @@ int statementsOfAClick(int others) {
     if (!w || f.main().timetableWindows().size() != 4 + others)
         return -1;
     selectCells(w->g(), 1, 1);
-    expand(f.main().picLeftBar(), TreeBars::Tutors);
     int statements = 0;
     f.db().setStatementObserver(
         [&statements](const QString&, const QVariantList&) { ++statements; });
-    clickItem(f.main().picLeftBar(), TreeBars::Tutors, "Ann");
+    const bool done = action(f, s);
     f.db().setStatementObserver({});
-    return windowOf(f, s.ttAnn)->g().TextMatrix(1, 1).startsWith("7A") ? statements : -1;
+    return done ? statements : -1;
+}
+
+// A click on Ann in 7A's Mon 9:00.
+int statementsOfAClick(int others) {
+    return statementsWithMoreWindows(others, [](TestFixture& f, const School& s) {
+        expand(f.main().picLeftBar(), TreeBars::Tutors);
+        clickItem(f.main().picLeftBar(), TreeBars::Tutors, "Ann");
+        return windowOf(f, s.ttAnn)->g().TextMatrix(1, 1).startsWith("7A");
+    });
+}
+
+// Manage opened and closed without a change.
+int statementsOfALookInManage(int others) {
+    return statementsWithMoreWindows(others, [](TestFixture& f, const School&) {
+        WizardScript script(1);
+        script.then([](QDialog& dialog) { press(dialog, "cmdCancel0"); });
+        return f.trigger("mnuToolsManageTutors") && script.finished();
+    });
 }
 
 void tst_openwindows::aClickCostsTheSameWithManyWindowsOpen() {
     const int few = statementsOfAClick(0);
     QVERIFY(few > 0);
     QCOMPARE(statementsOfAClick(30), few);
+}
+
+void tst_openwindows::closingManageWithoutAChangeRedrawsOnlyTheActiveWindow() {
+    const int few = statementsOfALookInManage(0);
+    QVERIFY(few > 0);
+    QCOMPARE(statementsOfALookInManage(30), few);
 }
 
 void tst_openwindows::replaceLeavesNoStaleTextInOtherWindows() {

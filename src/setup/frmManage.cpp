@@ -171,7 +171,8 @@ bool frmManage::refill(NameLists::List list) {
 }
 
 void frmManage::openEditor(NameLists::List list) {
-    frmRecordEditor::showModal(m_main.state(), list, this);
+    if (frmRecordEditor::showModal(m_main.state(), list, this))
+        m_changed = true;
     // The edit id now names the record saved or edited; a cancelled Add selects nothing.
     if (refill(list))
         SelectListByItemData(*m_frames[list].list, m_main.state().EditID(list));
@@ -210,6 +211,7 @@ void frmManage::cmdDelete_Click(NameLists::List list) {
         return;
     }
     // Only now that the deletion has landed: a failed one leaves every window as it was.
+    m_changed = true;
     m_main.timetablesDeleted(deleted.value());
     m_main.cellEditor().dropUndo();
     QListWidget& names = *m_frames[list].list;
@@ -229,9 +231,13 @@ void frmManage::done(int result) {
 void frmManage::refreshMain() {
     if (Result<void> filled = m_main.picLeftBar().PopulateTreeBars(); !filled)
         reportError(QStringLiteral("The lists could not be read."), filled.error(), &m_main);
-    // A rename or a deletion may show in any open timetable.
-    m_main.redraws().redrawAll();
     frmTableWindow* active = m_main.activeTableWindow();
+    // A rename or a deletion may show in any open timetable; without one, a redraw of every
+    // window would make a large school wait for nothing.
+    if (m_changed)
+        m_main.redraws().redrawAll();
+    else if (active)
+        m_main.RefreshTable(*active);
     if (!active)
         return;
     // The refilled lists hold no cell's items: a click would write "none" into the cell.

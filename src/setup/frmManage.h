@@ -62,4 +62,5 @@ private:
     QTabBar* m_tsMain = nullptr;
     std::array<Frame, NameLists::Count> m_frames;
     int m_currentFrameIndex = 0;
+    bool m_changed = false; // a record was stored or deleted while the dialog was open
 };

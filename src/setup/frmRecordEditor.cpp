@@ -75,13 +75,13 @@ frmRecordEditor::frmRecordEditor(ModMain& state, NameLists::List list, QWidget* 
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmRecordEditor::showModal(ModMain& state, NameLists::List list, QWidget* parent) {
+bool frmRecordEditor::showModal(ModMain& state, NameLists::List list, QWidget* parent) {
     frmRecordEditor editor(state, list, parent);
     if (Result<void> loaded = editor.Form_Load(); !loaded) {
         reportError(QStringLiteral("The details could not be read."), loaded.error(), parent);
-        return;
+        return false;
     }
-    runModal(editor);
+    return runModal(editor) == QDialog::Accepted;
 }
 
 Result<void> frmRecordEditor::Form_Load() {

@@ -19,7 +19,8 @@ public:
     frmRecordEditor(ModMain& state, NameLists::List list, QWidget* parent = nullptr);
 
     // Shows the editor of the list modally; a read that fails at opening is shown instead.
-    static void showModal(ModMain& state, NameLists::List list, QWidget* parent);
+    // True when OK stored the record.
+    static bool showModal(ModMain& state, NameLists::List list, QWidget* parent);
 
     QLineEdit& txtName() const { return *m_txtName; }
     // A tutor's subjects; null in the other editors.
